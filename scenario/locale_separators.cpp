@@ -1,0 +1,25 @@
+#include "locale_separators.h"
+
+#include <QLocale>
+
+namespace gravitaria {
+
+QChar systemDecimalSeparator() {
+    const QString s = QLocale::system().decimalPoint();
+    return s.isEmpty() ? QChar('.') : s.at(0);
+}
+
+QChar systemGroupSeparator() {
+    const QString s = QLocale::system().groupSeparator();
+    return s.isEmpty() ? QChar(',') : s.at(0);
+}
+
+NumberSeparators systemSeparators() {
+    const QLocale loc = QLocale::system();
+    NumberSeparators seps;
+    seps.decimal = loc.decimalPoint().toStdString();
+    seps.group = loc.groupSeparator().toStdString();
+    return seps;
+}
+
+}  // namespace gravitaria

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Gravitaria twice (warnings as errors; then
+# with AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in
+# both builds. Starts the services the tests need: a local CUPS with a PDF
+# printer as default destination, and an Xvfb display for the real binary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+
+bash tools/install-deps.sh
+
+export GRAVITARIA_PDF_DIR
+GRAVITARIA_PDF_DIR=$(bash tools/start-cups.sh 2>/dev/null | tail -n 1)
+
+XVFB_PID=""
+cleanup() { [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true; }
+trap cleanup EXIT
+if command -v Xvfb >/dev/null; then
+  for n in $(seq 87 120); do
+    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
+      Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      XVFB_PID=$!
+      export GRAVITARIA_XVFB_DISPLAY=:$n
+      break
+    fi
+  done
+fi
+
+JOBS=$(nproc)
+status=0
+
+run_config() {
+  local dir=$1; shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+  (cd "$dir" && ctest --output-on-failure -j "$JOBS" --timeout 600) || status=1
+}
+
+echo "== build with warnings as errors"
+run_config build -DGRAVITARIA_WERROR=ON
+
+echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export GRAVITARIA_SANITIZED=1
+run_config build-asan -DGRAVITARIA_WERROR=ON -DGRAVITARIA_SANITIZE=ON -DGRAVITARIA_BENCH=OFF
+
+exit $status
