@@ -1,0 +1,1 @@
+# Main simulation window sources: list(APPEND APP_SOURCES ...)

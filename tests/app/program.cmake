@@ -1,0 +1,1 @@
+# Program, start window and extract window tests.
