@@ -1,0 +1,1 @@
+# Flight run, map handlers and pointer readout tests.
