@@ -1,0 +1,229 @@
+#pragma once
+// The main simulation window: the trajectory map, the five-page notebook and
+// the three group boxes of the lower band. Every control is a public member
+// named as in the window layout; every handler is a public method. The
+// layout and parameter handlers are in satellite_form.cpp, satellite_layout.cpp
+// and satellite_params.cpp; the flight run in satellite_run.cpp; the map's
+// handlers and pointer readout in satellite_map.cpp.
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+#include "orbit_state.h"
+#include "runge_kutta4.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace gravitaria {
+
+class TChart;
+class TFloatEdit;
+class TLineSeries;
+class TRadioGroup;
+class TSpinEdit;
+class TTrackBar;
+class TBulletImage;
+
+// What the window does once closing is asked for.
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+class TSatelliteForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSatelliteForm(QWidget* parent = nullptr);
+    ~TSatelliteForm() override;
+
+    // ---- Direct children, bottom of the stacking order first.
+    QGroupBox* Actions = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    TChart* Chart1 = nullptr;
+    QGroupBox* Conditions = nullptr;
+
+    // ---- Conditions: launch conditions.
+    TSpinEdit* NumX = nullptr;
+    TSpinEdit* NumY = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    TSpinEdit* NumVox = nullptr;
+    TSpinEdit* NumVoy = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+
+    // ---- Actions: commands.
+    QPushButton* ZoomMoins = nullptr;
+    QLabel* Label28 = nullptr;
+    QPushButton* ZoomPlus = nullptr;
+    QPushButton* ButtonEffacer = nullptr;
+    QCheckBox* CheckBoxMemo = nullptr;
+    QPushButton* ButtonQuitter = nullptr;
+    QPushButton* ButtonEuler = nullptr;
+
+    // ---- GroupBox5: pointer readout.
+    QLabel* Label1 = nullptr;
+    QLabel* XEnCoursPos = nullptr;
+    QLabel* YEnCoursPos = nullptr;
+    QLabel* Label26 = nullptr;
+    QLabel* RpositionEnCours = nullptr;
+
+    // ---- The notebook's pages.
+    QWidget* TabSheet1 = nullptr;   // "Système"
+    QWidget* TabSheet2 = nullptr;   // "Chrono"
+    QWidget* TabSheet3 = nullptr;   // "Affichage"
+    QWidget* TabSheet4 = nullptr;   // "Vitesse"
+    QWidget* TabSheet5 = nullptr;   // "A propos"
+
+    // ---- "Système": attractor and satellite.
+    QGroupBox* GroupBoxAttracteur = nullptr;
+    TRadioGroup* attracteur = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label16 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label6 = nullptr;
+    TFloatEdit* NumMasseMantisse = nullptr;
+    QLabel* Label20 = nullptr;
+    TSpinEdit* NumMasseExp = nullptr;
+    QLabel* Label7 = nullptr;
+    TSpinEdit* NumRayon = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label8 = nullptr;
+    TSpinEdit* NumVide = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label9 = nullptr;
+
+    // ---- "Chrono": durations.
+    QGroupBox* GroupBoxChrono = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* TempsDeVol = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* NumLabTempsDeVol = nullptr;
+    QCheckBox* CheckImpact = nullptr;
+    QLabel* Label12 = nullptr;
+    TSpinEdit* NumDt = nullptr;
+    QLabel* Label13 = nullptr;
+    TSpinEdit* NumNombrePoints = nullptr;
+    TRadioGroup* RadioGroup1 = nullptr;
+
+    // ---- "Affichage": drawing delay, print and copy.
+    QGroupBox* EchelleTemps = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label15 = nullptr;
+    TTrackBar* TrackTemporisation = nullptr;
+    QLabel* Label19 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QPushButton* ButtonImprimer = nullptr;
+    QLabel* Label17 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* label32 = nullptr;
+
+    // ---- "Vitesse": speed chart.
+    QGroupBox* GroupBox4 = nullptr;
+    TChart* Chart2 = nullptr;
+
+    // ---- "A propos": principles and information.
+    TRadioGroup* methode = nullptr;
+    QLabel* Label23 = nullptr;
+    TBulletImage* Image1 = nullptr;
+    QLabel* Label24 = nullptr;
+    TBulletImage* Image2 = nullptr;
+    QLabel* Label22 = nullptr;
+    TBulletImage* Image4 = nullptr;
+    QLabel* Label25 = nullptr;
+    TBulletImage* Image3 = nullptr;
+    QPushButton* ButtonWiki = nullptr;
+    QPushButton* Licence = nullptr;
+    QPushButton* Button1 = nullptr;
+
+    // ---- Chart series: the map's marker and trail, the speed chart's V,
+    // Vx and Vy. Owned by their charts.
+    TLineSeries* Series1 = nullptr;
+    TLineSeries* Series2 = nullptr;
+    TLineSeries* Series3 = nullptr;
+    TLineSeries* Series4 = nullptr;
+    TLineSeries* Series5 = nullptr;
+
+    // ---- Run state.
+    QString unite;                     // " km" or " Millions de km"
+    double LowerLimit = 0.0;
+    double UpperLimit = 0.0;
+    double CalcInterval = 0.0;
+    double ReturnInterval = 0.0;
+    std::uint8_t Error = 0;
+    TFuncVect TestFuncs;
+    TNvector Initialvalues{};
+    std::int32_t NUmEquations = 0;
+    // The program-wide state of the flights (mass, start position, table).
+    OrbitState orbit;
+
+    // ---- Creation, size, close (satellite_form.cpp).
+    void FormCreate(QObject* Sender);
+    void SetAxisIsometric(QObject* Sender);
+    void fermeture(QObject* Sender, TCloseAction& Action);
+    // The outer size, frame included, that the size limits and the map's
+    // sizing rule refer to.
+    QSize outerSize() const;
+
+    // ---- Presets and parameter fields (satellite_params.cpp).
+    void attracteurClick(QObject* Sender);
+    void NumMasseMantisChange(QObject* Sender);
+    void NumMasseExpChange(QObject* Sender);
+    void NumXChange(QObject* Sender);
+    void NumYChange(QObject* Sender);
+    void NumXExit(QObject* Sender);
+    void NumYExit(QObject* Sender);
+    void NumVoxExit(QObject* Sender);
+    void NumVoyExit(QObject* Sender);
+    void NumRayonExit(QObject* Sender);
+    void NumVideExit(QObject* Sender);
+    void NumMasseExpExit(QObject* Sender);
+    void NumDtExit(QObject* Sender);
+    void LanceGraf(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+    void RadioGroup1Click(QObject* Sender);
+    void GrafInit(QObject* Sender);
+
+    // ---- Flight run (satellite_run.cpp).
+    void ButtonEulerClick(QObject* Sender);
+    double Test2UserFunc1(TNvector V);
+    double Test2UserFunc2(TNvector V);
+    bool Test2CallBackFunc(TNvector V);
+
+    // ---- Map handlers and pointer readout (satellite_map.cpp).
+    void Chart1AfterDraw(QObject* Sender);
+    void ZoomPlusClick(QObject* Sender);
+    void ZoomMoinsClick(QObject* Sender);
+    void ButtonEffacerClick(QObject* Sender);
+    void ButtonImprimerClick(QObject* Sender);
+    void Button2Click(QObject* Sender);
+    void Chart1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                         int X, int Y);
+
+    // ---- Navigation (satellite_form.cpp, through navigation.h).
+    void CheckBoxMemoClick(QObject* Sender);
+    void ButtonQuitterClick(QObject* Sender);
+    void Button1Click(QObject* Sender);
+    void ButtonWikiClick(QObject* Sender);
+    void LicenceClick(QObject* Sender);
+    void Image3Click(QObject* Sender);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void bindEvents();
+    void setTabOrder();
+    void placeChildren();
+
+    bool shownOnce_ = false;
+};
+
+}  // namespace gravitaria
