@@ -1,0 +1,53 @@
+// Writes the program's pictures into the folder given on the command line.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+
+#include "drawings.h"
+
+namespace {
+
+bool writeFile(const QDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return true;
+}
+
+bool writePng(const QDir& dir, const QString& name, const QImage& image) {
+    if (!image.save(dir.filePath(name), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(dir.filePath(name)));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    using namespace makepictures;
+    const QImage icon = paintSpacecraftIcon();
+    bool ok = writeFile(dir, QStringLiteral("telescope.jpg"), encodeJpeg(paintTelescope(), 90)) &&
+              writeFile(dir, QStringLiteral("planets.jpg"), encodeJpeg(paintPlanetTable(), 92)) &&
+              writePng(dir, QStringLiteral("gravitaria.png"), icon) &&
+              writeFile(dir, QStringLiteral("gravitaria.ico"), icoWithPng(icon)) &&
+              writePng(dir, QStringLiteral("bullet-newton.png"), paintAppleBullet()) &&
+              writePng(dir, QStringLiteral("bullet-steps.png"), paintStepsBullet()) &&
+              writePng(dir, QStringLiteral("bullet-planet.png"), paintRingedPlanetBullet()) &&
+              writePng(dir, QStringLiteral("bullet-star.png"), paintStarBullet());
+    return ok ? 0 : 1;
+}
