@@ -1,0 +1,49 @@
+#include "fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+namespace gravitaria {
+
+namespace {
+
+const char* const kTahomaFiles[] = {
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/tahomabd.ttf",
+};
+
+QString findFamily() {
+    QString family;
+    for (const char* path : kTahomaFiles) {
+        if (!QFile::exists(QString::fromLatin1(path))) continue;
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (family.isEmpty() && !families.isEmpty()) family = families.first();
+    }
+    if (!family.isEmpty()) return family;
+    // Narrow sans-serifs first: Tahoma is narrower than most, and every
+    // caption was sized for it.
+    const QStringList installed = QFontDatabase::families();
+    for (const char* candidate : {"Tahoma", "DejaVu Sans Condensed", "Liberation Sans Narrow",
+                                  "Liberation Sans", "DejaVu Sans"}) {
+        if (installed.contains(QString::fromLatin1(candidate))) return QString::fromLatin1(candidate);
+    }
+    return QStringLiteral("Sans Serif");
+}
+
+}  // namespace
+
+QString loadTahoma() {
+    static const QString family = findFamily();
+    return family;
+}
+
+QFont tahomaFont(int pixelHeight, bool bold) {
+    QFont font(loadTahoma());
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+}  // namespace gravitaria

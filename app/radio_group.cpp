@@ -1,0 +1,63 @@
+#include "radio_group.h"
+
+#include <QFontMetrics>
+
+namespace gravitaria {
+
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent), items_(items) {
+    group_.setExclusive(true);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        group_.addButton(button, i);
+        buttons_.push_back(button);
+    }
+    connect(&group_, &QButtonGroup::idToggled, this, &TRadioGroup::buttonToggled);
+    arrangeButtons();
+}
+
+QRadioButton* TRadioGroup::button(int index) const {
+    if (index < 0 || index >= static_cast<int>(buttons_.size())) return nullptr;
+    return buttons_[static_cast<std::size_t>(index)];
+}
+
+void TRadioGroup::setItemIndex(int index) {
+    if (index == index_) return;
+    if (QRadioButton* b = button(index)) {
+        b->setChecked(true);   // raises `clicked` through buttonToggled
+        return;
+    }
+    // No item: the exclusive group would refuse to uncheck its last button.
+    group_.setExclusive(false);
+    for (QRadioButton* b : buttons_) b->setChecked(false);
+    group_.setExclusive(true);
+    index_ = -1;
+}
+
+void TRadioGroup::buttonToggled(int id, bool checked) {
+    if (!checked || id == index_) return;
+    index_ = id;
+    emit clicked();
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    arrangeButtons();
+}
+
+void TRadioGroup::arrangeButtons() {
+    // The items share the height below the caption evenly, as the layout
+    // tables' box heights assume.
+    if (buttons_.empty()) return;
+    const int captionHeight = QFontMetrics(font()).height();
+    const int top = captionHeight + 1;
+    const int available = height() - top - 4;
+    const int count = static_cast<int>(buttons_.size());
+    const int rowHeight = std::max(available / count, QFontMetrics(font()).height() + 2);
+    for (int i = 0; i < count; ++i) {
+        buttons_[static_cast<std::size_t>(i)]->setGeometry(8, top + i * rowHeight, width() - 16,
+                                                            rowHeight);
+    }
+}
+
+}  // namespace gravitaria
