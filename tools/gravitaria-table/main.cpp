@@ -1,0 +1,47 @@
+// gravitaria-table MASS RADIUS X Y VX VY DT N
+// Runs one flight without a window and prints the table the memo would
+// hold, one line per memo line, with the separators of the user's locale.
+// Exit 0 for a finished run (collision or parameter error line included),
+// 1 for an error raised by the run, 2 for missing or malformed arguments.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "arguments.h"
+#include "errors.h"
+#include "headless_flight.h"
+#include "locale_separators.h"
+
+namespace {
+
+void printMemo(const gravitaria::HeadlessFlight& flight) {
+    std::string out;
+    for (const std::string& line : flight.memoLines()) {
+        out += line;
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace gravitaria;
+    const auto args = table_tool::parseArguments(argc - 1, argv + 1);
+    if (!args) {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(table_tool::Usage.size()),
+                     table_tool::Usage.data());
+        return 2;
+    }
+    HeadlessFlight flight(systemSeparators());
+    try {
+        flight.run(args->massKg, args->startXKm, args->startYKm, args->inputs);
+    } catch (const Error& e) {
+        printMemo(flight);
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    printMemo(flight);
+    return 0;
+}
