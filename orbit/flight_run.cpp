@@ -148,15 +148,20 @@ double FlightRun::Test2UserFunc1(TNvector V) const { return accelerationX(state_
 
 double FlightRun::Test2UserFunc2(TNvector V) const { return accelerationY(state_.AttractorMass, V); }
 
-bool FlightRun::Test2CallBackFunc(TNvector V) {
-    const SampleRecord rec = recordSample(state_, V, inputs_.timeStep, inputs_.radiusKm, seps_);
-    display_.showSample(rec);
+bool recordAndShowSample(OrbitState& state, FlightDisplay& display, const TNvector& V,
+                         std::int32_t timeStep, std::int32_t radiusKm, const NumberSeparators& seps) {
+    const SampleRecord rec = recordSample(state, V, timeStep, radiusKm, seps);
+    display.showSample(rec);
     if (rec.collision) {
-        display_.showCollision(rec);
+        display.showCollision(rec);
         return false;
     }
-    display_.appendMemoLine(rec.tableLine);
+    display.appendMemoLine(rec.tableLine);
     return true;
+}
+
+bool FlightRun::Test2CallBackFunc(TNvector V) {
+    return recordAndShowSample(state_, display_, V, inputs_.timeStep, inputs_.radiusKm, seps_);
 }
 
 std::uint8_t FlightRun::ButtonEulerClick(const RunInputs& inputs) {

@@ -100,6 +100,12 @@ public:
     virtual void endRun() {}
 };
 
+// The callback's whole work for one sample on any display: records and
+// judges V, shows it, then either shows the collision (false: the flight
+// stops) or appends the sample's table line (true: it goes on).
+bool recordAndShowSample(OrbitState& state, FlightDisplay& display, const TNvector& V,
+                         std::int32_t timeStep, std::int32_t radiusKm, const NumberSeparators& seps);
+
 class FlightRun {
 public:
     FlightRun(OrbitState& state, FlightDisplay& display, NumberSeparators seps);
