@@ -24,6 +24,7 @@ namespace gravitaria {
 
 class TChart;
 class TLineSeries;
+struct ChartLayout;  // the layout of one drawing (internal)
 
 enum class TPenStyle { Solid, Dash, Dot, Clear };
 enum class TBrushStyle { Solid, Clear };
@@ -286,9 +287,9 @@ public:
     // replaces the clipboard's contents; then redraws the screen.
     void CopyToClipboardBitmap();
 
-    // One complete drawing into `target` (client-sized), series drawn
-    // directly, not from the screen buffers: the bitmap path, also a
-    // reference for the screen image.
+    // One complete drawing into a new client-sized image, the series drawn
+    // point by point rather than from the screen buffers: the reference the
+    // buffered screen image must equal.
     QImage RenderImage();
     // The screen image of the last drawing (what paintEvent shows).
     const QImage& ScreenImage() const { return screen_; }
@@ -306,7 +307,7 @@ private:
     friend class TCanvas;
     friend class TLineSeries;
     friend class TChartAxis;
-    struct Layout;
+    using Layout = ChartLayout;
     enum class SeriesSource { Buffered, Direct };
 
     std::unique_ptr<TChartAxis> bottom_;
@@ -324,6 +325,9 @@ private:
     QPoint dragNow_;
     struct SavedRange { double min, max; bool automatic; };
     SavedRange panStartX_{}, panStartY_{};
+    struct SavedAxis { double min, max; bool automatic, automaticMinimum, automaticMaximum; };
+    SavedAxis unzoomed_[2]{};          // bottom, left: before the first zoom or pan
+    bool zoomed_ = false;
     std::vector<QRect> legendBoxes_;   // check box rectangles, per series index
 
     void draw(QPainter& p, QSize size, SeriesSource source);
@@ -337,6 +341,7 @@ private:
     void resetCanvasAndRunHook(QPainter& p);
     void paintOutsideDrawing(const std::function<void(QPainter&)>& paint);
     void finishZoom();
+    void saveZoom();
 };
 
 }  // namespace gravitaria

@@ -1,0 +1,310 @@
+// The chart control: axes, canvas, the drawing order, the screen image and
+// the mouse (legend check boxes, rectangle zoom, panning).
+#include "chart.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "chart_layout.h"
+#include "errors.h"
+
+namespace gravitaria {
+
+namespace {
+
+const char* const kMinimumAboveMaximum =
+    "La valeur minimale de l'axe doit être inférieure ou égale à sa valeur maximale";
+const char* const kMaximumBelowMinimum =
+    "La valeur maximale de l'axe doit être supérieure ou égale à sa valeur minimale";
+const char* const kAxisNotFinite = "Les bornes d'un axe doivent être des nombres finis";
+
+QPen canvasPen(const TPen& pen) {
+    if (pen.Style == TPenStyle::Clear) return QPen(Qt::NoPen);
+    Qt::PenStyle s = Qt::SolidLine;
+    if (pen.Style == TPenStyle::Dash) s = Qt::DashLine;
+    if (pen.Style == TPenStyle::Dot) s = Qt::DotLine;
+    return QPen(QBrush(pen.Color), std::max(1, pen.Width), s);
+}
+
+QBrush canvasBrush(const TBrush& brush) {
+    if (brush.Style == TBrushStyle::Clear) return QBrush(Qt::NoBrush);
+    return QBrush(brush.Color);
+}
+
+// Marks a drawing in progress and clears the mark however the drawing ends.
+class DrawingScope {
+public:
+    DrawingScope(bool& flag, QPainter*& target, QPainter& p) : flag_(flag), target_(target) {
+        flag_ = true;
+        target_ = &p;
+    }
+    ~DrawingScope() {
+        flag_ = false;
+        target_ = nullptr;
+    }
+    DrawingScope(const DrawingScope&) = delete;
+    DrawingScope& operator=(const DrawingScope&) = delete;
+
+private:
+    bool& flag_;
+    QPainter*& target_;
+};
+
+}  // namespace
+
+// --- canvas ----------------------------------------------------------------
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    const int l = std::min(x1, x2);
+    const int r = std::max(x1, x2);
+    const int t = std::min(y1, y2);
+    const int b = std::max(y1, y2);
+    // The right and bottom corner lie just outside, as the corners of a
+    // pixel rectangle: (x1, y1, x2, y2) = (0, 0, 6, 6) covers pixels 0 to 5.
+    const QRect box(l, t, r - l - 1, b - t - 1);
+    const QPen pen = canvasPen(Pen);
+    const QBrush brush = canvasBrush(Brush);
+    const auto paint = [&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(pen);
+        p.setBrush(brush);
+        if (r - l >= 1 && b - t >= 1) p.drawEllipse(box);
+    };
+    if (painter_) paint(*painter_);
+    else chart_.paintOutsideDrawing(paint);
+}
+
+// --- axes ------------------------------------------------------------------
+
+TChartAxis::TChartAxis(TChart& chart, bool horizontal) : chart_(chart), horizontal_(horizontal) {
+    layout_.horizontal = horizontal;
+}
+
+void TChartAxis::SetMinimum(double v) {
+    if (!std::isfinite(v)) throw GeneralError(kAxisNotFinite);
+    if (v > maximum_) throw GeneralError(kMinimumAboveMaximum);
+    minimum_ = v;
+    chart_.Invalidate();
+}
+
+void TChartAxis::SetMaximum(double v) {
+    if (!std::isfinite(v)) throw GeneralError(kAxisNotFinite);
+    if (v < minimum_) throw GeneralError(kMaximumBelowMinimum);
+    maximum_ = v;
+    chart_.Invalidate();
+}
+
+void TChartAxis::SetMinMax(double minimum, double maximum) {
+    if (!std::isfinite(minimum) || !std::isfinite(maximum)) throw GeneralError(kAxisNotFinite);
+    if (minimum > maximum) throw GeneralError(kMinimumAboveMaximum);
+    minimum_ = minimum;
+    maximum_ = maximum;
+    chart_.Invalidate();
+}
+
+// --- chart -----------------------------------------------------------------
+
+TChart::TChart(QWidget* parent)
+    : QWidget(parent),
+      bottom_(new TChartAxis(*this, true)),
+      left_(new TChartAxis(*this, false)),
+      canvas_(*this) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TChart::~TChart() = default;
+
+TLineSeries& TChart::AddSeries(const QString& name) {
+    series_.emplace_back(new TLineSeries(*this));
+    series_.back()->Name = name;
+    Invalidate();
+    return *series_.back();
+}
+
+TLineSeries& TChart::Series(int index) {
+    if (index < 0 || index >= SeriesCount()) throw RangeError();
+    return *series_[static_cast<std::size_t>(index)];
+}
+
+void TChart::Invalidate() {
+    dirty_ = true;
+    update();
+}
+
+// One complete drawing, in this order: background, title and legend, the
+// layout; the active series clipped to the plot (one pixel above and below);
+// the axes over them; the canvas reset to a black pen and a white brush; the
+// after-draw hook, unclipped. Screen, page and bitmap all come through here.
+void TChart::draw(QPainter& p, QSize size, SeriesSource source) {
+    DrawingScope scope(drawing_, canvas_.painter_, p);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(QPoint(0, 0), size), Color);
+    const Layout l = computeLayout(p, size);
+    applyLayout(l);
+    drawTitleAndLegend(p, l);
+    if (source == SeriesSource::Buffered) drawSeriesBuffered(p, l);
+    else drawSeriesDirect(p, l);
+    drawAxes(p, l);
+    resetCanvasAndRunHook(p);
+}
+
+void TChart::resetCanvasAndRunHook(QPainter& p) {
+    canvas_.Pen = TPen{};
+    canvas_.Brush = TBrush{};
+    p.setClipping(false);
+    p.setPen(canvasPen(canvas_.Pen));
+    p.setBrush(canvasBrush(canvas_.Brush));
+    if (OnAfterDraw) OnAfterDraw();
+}
+
+void TChart::drawToScreen() {
+    const QSize s = size();
+    if (s.isEmpty()) return;
+    if (screen_.size() != s) screen_ = QImage(s, QImage::Format_RGB32);
+    dirty_ = false;
+    QPainter p(&screen_);
+    try {
+        draw(p, s, SeriesSource::Buffered);
+    } catch (...) {
+        dirty_ = true;
+        throw;
+    }
+}
+
+void TChart::Repaint() {
+    if (!isVisible()) return;
+    drawToScreen();
+    QWidget::repaint();
+}
+
+QImage TChart::RenderImage() {
+    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter p(&image);
+    draw(p, image.size(), SeriesSource::Direct);
+    return image;
+}
+
+void TChart::paintOutsideDrawing(const std::function<void(QPainter&)>& paint) {
+    if (screen_.isNull()) return;
+    {
+        QPainter p(&screen_);
+        paint(p);
+    }
+    if (isVisible()) QWidget::repaint();
+}
+
+void TChart::paintEvent(QPaintEvent*) {
+    if (dirty_ || screen_.size() != size()) drawToScreen();
+    QPainter p(this);
+    p.drawImage(0, 0, screen_);
+    if (drag_ == Drag::Zoom) {
+        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(dragStart_, dragNow_).normalized());
+    }
+}
+
+// --- mouse -----------------------------------------------------------------
+
+void TChart::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (OnMouseDown) OnMouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    if (event->button() == Qt::LeftButton) {
+        for (std::size_t i = 0; i < legendBoxes_.size() && i < series_.size(); ++i) {
+            if (Legend.Visible && Legend.CheckBoxes && legendBoxes_[i].contains(at)) {
+                series_[i]->SetActive(!series_[i]->Active());
+                return;
+            }
+        }
+        if (AllowZoom) {
+            drag_ = Drag::Zoom;
+            dragStart_ = dragNow_ = at;
+        }
+    } else if (event->button() == Qt::RightButton && AllowPanning == TPanning::Both) {
+        drag_ = Drag::Pan;
+        dragStart_ = dragNow_ = at;
+        panStartX_ = {bottom_->Minimum(), bottom_->Maximum(), bottom_->Automatic};
+        panStartY_ = {left_->Minimum(), left_->Maximum(), left_->Automatic};
+    }
+}
+
+void TChart::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (OnMouseMove) OnMouseMove(event->modifiers(), at.x(), at.y());
+    if (drag_ == Drag::Zoom) {
+        dragNow_ = at;
+        update();
+    } else if (drag_ == Drag::Pan) {
+        dragNow_ = at;
+        // Both axes move with the pointer: the value under it stays under it.
+        const AxisMapping& mx = bottom_->Mapping();
+        const AxisMapping& my = left_->Mapping();
+        const double rx = panStartX_.max - panStartX_.min;
+        const double ry = panStartY_.max - panStartY_.min;
+        const double dx = mx.axisSize() > 0 ? -(at.x() - dragStart_.x()) * rx / mx.axisSize() : 0;
+        const double dy = my.axisSize() > 0 ? (at.y() - dragStart_.y()) * ry / my.axisSize() : 0;
+        bottom_->Automatic = bottom_->AutomaticMinimum = bottom_->AutomaticMaximum = false;
+        left_->Automatic = left_->AutomaticMinimum = left_->AutomaticMaximum = false;
+        if (!zoomed_) saveZoom();
+        bottom_->SetMinMax(panStartX_.min + dx, panStartX_.max + dx);
+        left_->SetMinMax(panStartY_.min + dy, panStartY_.max + dy);
+    }
+}
+
+void TChart::mouseReleaseEvent(QMouseEvent* event) {
+    if (drag_ == Drag::Zoom && event->button() == Qt::LeftButton) {
+        dragNow_ = event->position().toPoint();
+        finishZoom();
+    } else if (drag_ == Drag::Pan && event->button() == Qt::RightButton) {
+        drag_ = Drag::None;
+    }
+}
+
+void TChart::saveZoom() {
+    unzoomed_[0] = {bottom_->Minimum(), bottom_->Maximum(), bottom_->Automatic,
+                    bottom_->AutomaticMinimum, bottom_->AutomaticMaximum};
+    unzoomed_[1] = {left_->Minimum(), left_->Maximum(), left_->Automatic, left_->AutomaticMinimum,
+                    left_->AutomaticMaximum};
+    zoomed_ = true;
+}
+
+// A rectangle dragged right and down zooms into it; dragged left or up it
+// puts back the ranges from before the first zoom or pan.
+void TChart::finishZoom() {
+    drag_ = Drag::None;
+    const QPoint a = dragStart_;
+    const QPoint b = dragNow_;
+    if (std::abs(b.x() - a.x()) < 3 && std::abs(b.y() - a.y()) < 3) {
+        update();
+        return;
+    }
+    if (b.x() < a.x() || b.y() < a.y()) {
+        if (zoomed_) {
+            TChartAxis* axes[2] = {bottom_.get(), left_.get()};
+            for (int i = 0; i < 2; ++i) {
+                const SavedAxis& s = unzoomed_[i];
+                axes[i]->SetMinMax(s.min, s.max);
+                axes[i]->Automatic = s.automatic;
+                axes[i]->AutomaticMinimum = s.automaticMinimum;
+                axes[i]->AutomaticMaximum = s.automaticMaximum;
+            }
+            zoomed_ = false;
+        }
+        Invalidate();
+        return;
+    }
+    if (!zoomed_) saveZoom();
+    const double x0 = bottom_->CalcPosPoint(a.x());
+    const double x1 = bottom_->CalcPosPoint(b.x());
+    const double y0 = left_->CalcPosPoint(b.y());  // lower edge: smaller value
+    const double y1 = left_->CalcPosPoint(a.y());
+    bottom_->Automatic = bottom_->AutomaticMinimum = bottom_->AutomaticMaximum = false;
+    left_->Automatic = left_->AutomaticMinimum = left_->AutomaticMaximum = false;
+    bottom_->SetMinMax(std::min(x0, x1), std::max(x0, x1));
+    left_->SetMinMax(std::min(y0, y1), std::max(y0, y1));
+}
+
+}  // namespace gravitaria

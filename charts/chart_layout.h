@@ -1,0 +1,58 @@
+#pragma once
+// Internal to the chart: the layout of one drawing and the pieces of the
+// drawing order that share it.
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+#include "axis_mapping.h"
+#include "chart.h"
+
+namespace gravitaria {
+
+struct AxisLabels {
+    double step = 0;                 // 0: no labels
+    std::vector<double> values;      // label values inside the range
+    std::vector<QString> texts;
+};
+
+struct LegendEntry {
+    int series = 0;
+    QRect box;       // the whole entry (click target)
+    QRect check;     // check box, empty without CheckBoxes
+    QRect symbol;
+    QRect text;
+};
+
+struct ChartLayout {
+    QSize size;
+    QFont font;
+    QRect plot;      // plotting rectangle, inclusive pixel extents
+    QRect clip;      // series clip: the plot with one pixel above and below
+    AxisMapping x;
+    AxisMapping y;
+    AxisLabels xLabels;
+    AxisLabels yLabels;
+    QRect titleRect;
+    QRect bottomTitleRect;
+    QRect leftTitleRect;
+    std::vector<LegendEntry> legend;
+};
+
+// The chart's text font: a pixel size, so that a page scaled from the
+// client size keeps the screen's proportions.
+QFont chartFont(const QFont& base);
+
+// Label text of value v for a number picture such as "#,##0.###".
+QString axisLabelText(double v, const QString& picture);
+
+// The least 1, 2 or 5 times a power of ten that is >= minStep (> 0).
+double niceStep(double minStep);
+
+// Labels for a range drawn over `pixels` pixels, each label `labelSize`
+// pixels long along the axis, keeping `separationPercent` of that size free.
+AxisLabels axisLabels(double minimum, double maximum, int pixels, int labelSize,
+                      int separationPercent, const QString& picture);
+
+}  // namespace gravitaria
