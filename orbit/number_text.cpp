@@ -19,17 +19,26 @@ void requireFinite(long double v) {
         throw FloatOverflowError();
 }
 
-// Significant digits of |v| rounded to `count` digits, and the power of ten
-// of the first one: |v| ~ 0.d1d2d3... x 10^(exponent + 1).
-struct Digits {
+// A magnitude as decimal digits: digits[0] stands for 10^exponent. Zero is
+// the single digit "0" with exponent 0.
+struct Decimal {
     std::string digits;
     int exponent = 0;
+    bool zero() const { return digits == "0"; }
 };
 
-Digits significantDigits(long double v, int count) {
+// The decimal expansion of |v| to 60 significant digits: far more than any
+// format shows, so rounding it once more below is exact for every value
+// that is not within 1e-59 of a half.
+Decimal expand(long double v) {
+    Decimal d;
+    v = std::fabs(v);
+    if (v == 0) {
+        d.digits = "0";
+        return d;
+    }
     char buf[128];
-    std::snprintf(buf, sizeof buf, "%.*Le", count - 1, std::fabs(v));
-    Digits d;
+    std::snprintf(buf, sizeof buf, "%.59Le", v);
     const char* p = buf;
     for (; *p && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
@@ -37,6 +46,42 @@ Digits significantDigits(long double v, int count) {
     if (*p == 'e')
         d.exponent = std::atoi(p + 1);
     return d;
+}
+
+// Keeps the `keep` leading digits, rounding halves away from zero. keep may
+// be 0 (the value becomes 0 or one unit of the next power) or negative (0).
+Decimal roundDigits(Decimal d, int keep) {
+    if (d.zero())
+        return d;
+    if (keep < 0 || (keep == 0 && d.digits[0] < '5'))
+        return Decimal{"0", 0};
+    if (keep == 0)
+        return Decimal{"1", d.exponent + 1};
+    if (static_cast<std::size_t>(keep) >= d.digits.size())
+        return d;
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        for (; i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9'; --i)
+            d.digits[static_cast<std::size_t>(i)] = '0';
+        if (i >= 0) {
+            ++d.digits[static_cast<std::size_t>(i)];
+        } else {  // 999 -> 1000: one more power, same number of digits
+            d.digits.insert(d.digits.begin(), '1');
+            d.digits.pop_back();
+            ++d.exponent;
+        }
+    }
+    return d;
+}
+
+// The digit of d that stands for 10^power ('0' outside the digits).
+char digitAt(const Decimal& d, int power) {
+    const int k = d.exponent - power;
+    if (d.zero() || k < 0 || k >= static_cast<int>(d.digits.size()))
+        return '0';
+    return d.digits[static_cast<std::size_t>(k)];
 }
 
 void trimTrailingZeros(std::string& digits) {
@@ -58,40 +103,52 @@ std::string groupDigits(const std::string& digits, const std::string& group) {
 
 // "d[,ddd]E[-]x": one digit, the further digits if any, the exponent
 // without sign when positive and without leading zeros.
-std::string scientific(bool negative, std::string digits, int exponent,
-                       const NumberSeparators& seps) {
+std::string scientific(bool negative, const Decimal& d, const NumberSeparators& seps) {
+    std::string digits = d.digits;
     trimTrailingZeros(digits);
     std::string out = negative ? "-" : "";
     out.push_back(digits[0]);
     if (digits.size() > 1)
         out += seps.decimal + digits.substr(1);
-    out += "E" + std::to_string(exponent);
+    out += "E" + std::to_string(d.exponent);
     return out;
 }
 
-// Replaces the '.' that printf writes by the locale's separator and groups
-// the integer part when asked.
-std::string localiseFixed(const std::string& printed, bool grouped, const NumberSeparators& seps) {
-    std::string sign;
-    std::string body = printed;
-    if (!body.empty() && body[0] == '-') {
-        sign = "-";
-        body.erase(0, 1);
-    }
-    const std::size_t dot = body.find('.');
-    std::string intPart = body.substr(0, dot);
-    std::string fracPart = dot == std::string::npos ? "" : body.substr(dot + 1);
-    bool allZero = true;
-    for (char c : body)
-        if (c >= '1' && c <= '9')
-            allZero = false;
-    if (allZero)
-        sign.clear();  // no "-0" for a value that rounds to zero
-    std::string out = sign + (grouped ? groupDigits(intPart, seps.group) : intPart);
-    if (dot != std::string::npos)
-        out += seps.decimal + fracPart;
+// Fixed notation of |v| rounded (halves away from zero) to `decimals`
+// decimals and at most `maxSignificant` significant digits: the integer
+// part's digits and the decimals' digits.
+struct FixedDigits {
+    std::string integerPart;
+    std::string fraction;
+    bool zero = true;
+};
+
+FixedDigits fixedDigits(long double v, int decimals, int maxSignificant) {
+    const Decimal exact = expand(v);
+    int keep = exact.exponent + 1 + decimals;
+    if (keep > maxSignificant)
+        keep = maxSignificant;
+    const Decimal d = roundDigits(exact, keep);
+    FixedDigits f;
+    f.zero = d.zero();
+    for (int power = d.exponent > 0 ? d.exponent : 0; power >= 0; --power)
+        f.integerPart.push_back(digitAt(d, power));
+    for (int power = -1; power >= -decimals; --power)
+        f.fraction.push_back(digitAt(d, power));
+    return f;
+}
+
+// Joins sign, integer part (grouped or not) and decimals; a value that
+// rounds to zero gets no minus sign.
+std::string joinFixed(bool negative, const FixedDigits& f, bool grouped, const NumberSeparators& seps) {
+    std::string out = negative && !f.zero ? "-" : "";
+    out += grouped ? groupDigits(f.integerPart, seps.group) : f.integerPart;
+    if (!f.fraction.empty())
+        out += seps.decimal + f.fraction;
     return out;
 }
+
+constexpr int Unlimited = 1 << 20;
 
 }  // namespace
 
@@ -99,11 +156,11 @@ std::string generalText(long double v, const NumberSeparators& seps) {
     requireFinite(v);
     if (v == 0)
         return "0";
-    Digits d = significantDigits(v, 15);
+    Decimal d = roundDigits(expand(v), 15);
     trimTrailingZeros(d.digits);
     const bool negative = v < 0;
     if (d.exponent < -4 || d.exponent > 14)
-        return scientific(negative, d.digits, d.exponent, seps);
+        return scientific(negative, d, seps);
 
     std::string out = negative ? "-" : "";
     const int intDigits = d.exponent + 1;
@@ -124,20 +181,15 @@ std::string groupedText(long double v, int precision, const NumberSeparators& se
     requireFinite(v);
     const long double whole = std::roundl(v);  // halves away from zero
     const bool negative = whole < 0;
-    char buf[128];
-    std::snprintf(buf, sizeof buf, "%.0Lf", std::fabs(whole));
-    const std::string digits = buf;
-    if (static_cast<int>(digits.size()) <= precision)
-        return (negative ? "-" : "") + groupDigits(digits, seps.group);
-    const Digits d = significantDigits(whole, precision);
-    return scientific(negative, d.digits, d.exponent, seps);
+    const FixedDigits f = fixedDigits(whole, 0, Unlimited);
+    if (static_cast<int>(f.integerPart.size()) <= precision)
+        return joinFixed(negative, f, true, seps);
+    return scientific(negative, roundDigits(expand(whole), precision), seps);
 }
 
 std::string fixed5(long double v, const NumberSeparators& seps) {
     requireFinite(v);
-    char buf[128];
-    std::snprintf(buf, sizeof buf, "%.0Lf", std::roundl(v));
-    std::string text = localiseFixed(buf, false, seps);
+    std::string text = joinFixed(v < 0, fixedDigits(v, 0, Unlimited), false, seps);
     if (text.size() < 5)
         text.insert(0, 5 - text.size(), ' ');
     return text;
@@ -145,17 +197,13 @@ std::string fixed5(long double v, const NumberSeparators& seps) {
 
 std::string sci5_3(long double v, const NumberSeparators& seps) {
     requireFinite(v);
-    const bool negative = std::signbit(v) && v != 0;
-    std::string digits = "000";
-    int exponent = 0;
-    if (v != 0) {
-        const Digits d = significantDigits(v, 3);
-        digits = d.digits;
-        exponent = d.exponent;
-    }
+    const bool negative = v < 0;
+    Decimal d{"000", 0};
+    if (v != 0)
+        d = roundDigits(expand(v), 3);
     char expText[16];
-    std::snprintf(expText, sizeof expText, "%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    return std::string(negative ? "-" : "") + digits[0] + seps.decimal + digits.substr(1, 2) + "E" +
+    std::snprintf(expText, sizeof expText, "%c%03d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
+    return std::string(negative ? "-" : "") + d.digits[0] + seps.decimal + d.digits.substr(1, 2) + "E" +
            expText;
 }
 
@@ -173,29 +221,17 @@ std::string fixedText(long double v, int digits, bool grouped, const NumberSepar
         digits = 0;
     if (digits > 18)
         digits = 18;
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%.*Lf", digits, v);
-    return localiseFixed(buf, grouped, seps);
+    return joinFixed(v < 0, fixedDigits(v, digits, 18), grouped, seps);
 }
 
 std::string pictureText(double v, int maxDecimals, const NumberSeparators& seps) {
     requireFinite(v);
     if (maxDecimals < 0)
         maxDecimals = 0;
-    // Round halves away from zero at the last optional decimal.
-    const long double scale = std::pow(10.0L, maxDecimals);
-    const long double rounded = std::roundl(static_cast<long double>(v) * scale) / scale;
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%.*Lf", maxDecimals, rounded);
-    std::string text = buf;
-    const std::size_t dot = text.find('.');
-    if (dot != std::string::npos) {
-        while (text.back() == '0')
-            text.pop_back();
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    return localiseFixed(text, true, seps);
+    FixedDigits f = fixedDigits(v, maxDecimals, Unlimited);
+    while (!f.fraction.empty() && f.fraction.back() == '0')
+        f.fraction.pop_back();
+    return joinFixed(v < 0, f, true, seps);
 }
 
 }  // namespace gravitaria
