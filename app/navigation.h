@@ -19,9 +19,6 @@ class QWidget;
 
 namespace gravitaria {
 
-// The application title: caption of plain messages and of the task bar.
-inline constexpr const char* kProgramTitle = "Gravitaria";
-
 // Makes a window visible and brings it to the front; a window already
 // visible is only brought to the front.
 void bringToFront(QWidget& window);
