@@ -1,0 +1,63 @@
+// A 1000-position integration with both acceleration functions, and a full
+// headless flight of 1000 positions writing its table lines.
+#include <benchmark/benchmark.h>
+
+#include "gravity.h"
+#include "headless_flight.h"
+#include "runge_kutta4.h"
+
+namespace gravitaria {
+namespace {
+
+// 2000 m/s on a circle of 50000 km: no collision over 1000 positions.
+constexpr double Radius = 5e7;
+constexpr double Speed = 2000;
+const long double Mass = Speed * Speed * Radius / 6.67e-11L;
+
+struct Orbit {
+    long double mass = Mass;
+    double lastX = 0;
+    double ax(TNvector v) { return accelerationX(mass, v); }
+    double ay(TNvector v) { return accelerationY(mass, v); }
+    bool keep(TNvector v) {
+        lastX = v[1].X;
+        return true;
+    }
+};
+
+void BM_Integrate1000Positions(benchmark::State& state) {
+    Orbit orbit;
+    TFuncVect f;
+    f[1] = TUserFunctionV::bind<&Orbit::ax>(orbit);
+    f[2] = TUserFunctionV::bind<&Orbit::ay>(orbit);
+    const auto cb = TStepCallback::bind<&Orbit::keep>(orbit);
+    TNvector start{};
+    start[1] = {Radius, 0};
+    start[2] = {0, Speed};
+    for (auto _ : state) {
+        std::uint8_t error = 0;
+        IntegrateSystemRK4(0, 200000, 200, 100, start, error, 2, f, cb);
+        benchmark::DoNotOptimize(orbit.lastX);
+    }
+    state.SetItemsProcessed(state.iterations() * 1001);  // samples
+}
+BENCHMARK(BM_Integrate1000Positions)->Unit(benchmark::kMicrosecond);
+
+void BM_HeadlessRun1000Positions(benchmark::State& state) {
+    HeadlessFlight flight(NumberSeparators{",", "\u202F"});
+    RunInputs in;
+    in.timeStep = 200;
+    in.numberOfPoints = 1000;
+    in.startVy = static_cast<std::int32_t>(Speed);
+    in.radiusKm = 6380;
+    for (auto _ : state) {
+        flight.run(Mass, Radius / 1000, 0, in);
+        benchmark::DoNotOptimize(flight.memoLines().data());
+    }
+    if (flight.memoLines().size() != 11 + 1001) state.SkipWithError("unexpected table length");
+    state.SetItemsProcessed(state.iterations() * 1001);
+}
+BENCHMARK(BM_HeadlessRun1000Positions)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace gravitaria
