@@ -129,6 +129,11 @@ TLineSeries& TChart::Series(int index) {
     return *series_[static_cast<std::size_t>(index)];
 }
 
+QRect TChart::LegendBox(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= legendBoxes_.size()) return {};
+    return legendBoxes_[static_cast<std::size_t>(index)];
+}
+
 void TChart::Invalidate() {
     dirty_ = true;
     update();

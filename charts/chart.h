@@ -294,6 +294,10 @@ public:
     // The screen image of the last drawing (what paintEvent shows).
     const QImage& ScreenImage() const { return screen_; }
 
+    // The legend entry of series `index` in the last drawing (a click in it
+    // toggles the series with CheckBoxes); empty when it has none.
+    QRect LegendBox(int index) const;
+
     // Marks the chart for drawing at the next paint event.
     void Invalidate();
 

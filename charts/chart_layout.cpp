@@ -105,7 +105,7 @@ QPen axisPen(const QColor& c, int width, TPenStyle style) {
     if (style == TPenStyle::Dash) s = Qt::DashLine;
     if (style == TPenStyle::Dot) s = Qt::DotLine;
     if (style == TPenStyle::Clear) s = Qt::NoPen;
-    return QPen(QBrush(c), std::max(1, width), s, Qt::FlatCap);
+    return QPen(QBrush(c), std::max(1, width), s, Qt::SquareCap);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
     if (pixels.empty()) return;
     p.setRenderHint(QPainter::Antialiasing, false);
     if (s.LinePen.Visible) {
-        p.setPen(QPen(QBrush(s.SeriesColor), std::max(1, s.LinePen.Width), Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(QBrush(s.SeriesColor), std::max(1, s.LinePen.Width), Qt::SolidLine, Qt::SquareCap));
         std::vector<QLine> segments;
         segments.reserve(std::min<std::size_t>(pixels.size(), 4096));
         QPoint prev = before ? *before : pixels.front();
@@ -66,7 +66,7 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
     const int vs = std::max(0, s.Pointer.VertSize);
     // Markers whose centre lies this far outside the clip cannot touch it.
     const QRect reach = l.clip.adjusted(-hs - 2, -vs - 2, hs + 2, vs + 2);
-    p.setPen(QPen(QBrush(s.Pointer.PenColor), 1, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(QBrush(s.Pointer.PenColor), 1, Qt::SolidLine, Qt::SquareCap));
     if (s.Pointer.Style == TPointerStyle::Cross) {
         // A cross is pen only, so drawing it twice at one pixel changes
         // nothing: in large batches draw each pixel position once.
