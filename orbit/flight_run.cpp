@@ -177,9 +177,20 @@ std::uint8_t FlightRun::ButtonEulerClick(const RunInputs& inputs) {
     TestFuncs[1] = TUserFunctionV::bind<&FlightRun::Test2UserFunc1>(*this);
     TestFuncs[2] = TUserFunctionV::bind<&FlightRun::Test2UserFunc2>(*this);
     const auto callBack = TStepCallback::bind<&FlightRun::Test2CallBackFunc>(*this);
-    IntegrateSystemRK4(settings_.LowerLimit, settings_.UpperLimit, settings_.ReturnInterval,
-                       settings_.CalcInterval, settings_.Initialvalues, settings_.Error,
-                       settings_.NUmEquations, TestFuncs, callBack);
+    // The samples overwrite PosX and PosY in metres. A run ended by an error
+    // skips the steps that bring them back, so put the start (km) back here:
+    // otherwise the next run would start 1000 times too far.
+    const long double startX = state_.PosX;
+    const long double startY = state_.PosY;
+    try {
+        IntegrateSystemRK4(settings_.LowerLimit, settings_.UpperLimit, settings_.ReturnInterval,
+                           settings_.CalcInterval, settings_.Initialvalues, settings_.Error,
+                           settings_.NUmEquations, TestFuncs, callBack);
+    } catch (...) {
+        state_.PosX = startX;
+        state_.PosY = startY;
+        throw;
+    }
 
     display_.integrationDone();
     if (const auto line = parameterErrorLine(settings_.Error)) display_.appendMemoLine(*line);

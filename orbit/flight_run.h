@@ -86,7 +86,8 @@ SampleRecord recordSample(OrbitState& state, const TNvector& V, std::int32_t tim
 //   integrationDone repaint the memo, caret at the start
 //   appendMemoLine  the parameter error line, if any
 //   endRun          NumXChange: PosX, PosY back in km from the fields
-// An error raised during the run skips everything after it.
+// An error raised during the run skips everything after it; PosX and PosY
+// then get back the start position they held when the run began.
 class FlightDisplay {
 public:
     virtual ~FlightDisplay() = default;

@@ -287,6 +287,24 @@ TEST(FlightRunDriver, ParameterErrorAndTheOrigin) {
     }
 }
 
+TEST(FlightRunDriver, RunEndedByAnErrorKeepsTheStartInKilometres) {
+    // No gravity and 1001 positions: sample 1001 is beyond the table.
+    OrbitState state = earthState();
+    state.AttractorMass = 0;
+    RecordingDisplay display;
+    FlightRun run(state, display, Plain);
+    RunInputs in = earthInputs();
+    in.numberOfPoints = 1001;
+    EXPECT_THROW(run.ButtonEulerClick(in), RangeError);
+    EXPECT_EQ(display.memo.size(), 11u + 1001u);
+    EXPECT_EQ(state.PosX, 30000.0L);
+    EXPECT_EQ(state.PosY, 40000.0L);
+    // So the next run starts where the first one did.
+    in.numberOfPoints = 100;
+    EXPECT_EQ(run.ButtonEulerClick(in), 0);
+    EXPECT_EQ(display.memo[11], "0\t    0\t3.00E+004\t0.00E+000\t4.00E+004\t0.00E+000\t50000");
+}
+
 // v = sqrt(GM/r) with an integer speed: the mass is chosen for 2000 m/s at
 // 50000 km. The period is 2 pi r / v = 157 079.6 s.
 constexpr double OrbitRadius = 5e7;
