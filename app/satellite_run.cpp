@@ -1,0 +1,150 @@
+// The flight run of the main window: the orbit's run driver does the
+// computation and the table; the window adds its display side effects
+// through the FlightDisplay hooks, in the driver's order.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include "chart.h"
+#include "flight_run.h"
+#include "gravity.h"
+#include "locale_separators.h"
+#include "platform.h"
+#include "satellite_form.h"
+#include "spin_edit.h"
+#include "track_bar.h"
+
+namespace gravitaria {
+
+namespace {
+
+const QColor kClockYellow(0xFF, 0xFF, 0x00);
+const QColor kClockRed(0xFF, 0x00, 0x00);
+
+void setFontColour(QLabel& label, const QColor& colour) {
+    QPalette p = label.palette();
+    p.setColor(QPalette::WindowText, colour);
+    label.setPalette(p);
+}
+
+// The window's side of a run: series, map, delay, clock, collision
+// indicator and memo.
+class WindowFlightDisplay : public FlightDisplay {
+public:
+    WindowFlightDisplay(TSatelliteForm& form, QObject* sender) : f_(form), sender_(sender) {}
+
+    // The run whose settings the window keeps a copy of.
+    void attach(const FlightRun& run) { run_ = &run; }
+
+    void beginRun() override {
+        f_.CheckImpact->setChecked(false);
+        setFontColour(*f_.NumLabTempsDeVol, kClockYellow);
+        // The speed chart shows one run; the map keeps every run until cleared.
+        f_.Series3->Clear();
+        f_.Series4->Clear();
+        f_.Series5->Clear();
+    }
+
+    void prepareMap() override {
+        if (run_ != nullptr) {
+            // The window's copy of the integrator's settings for this run.
+            const RunSettings& s = run_->settings();
+            f_.LowerLimit = s.LowerLimit;
+            f_.UpperLimit = s.UpperLimit;
+            f_.CalcInterval = s.CalcInterval;
+            f_.ReturnInterval = s.ReturnInterval;
+            f_.NUmEquations = s.NUmEquations;
+            f_.Error = s.Error;
+            f_.TestFuncs[1] = TUserFunctionV::bind<&TSatelliteForm::Test2UserFunc1>(f_);
+            f_.TestFuncs[2] = TUserFunctionV::bind<&TSatelliteForm::Test2UserFunc2>(f_);
+            f_.Initialvalues[1] = s.Initialvalues[1];
+            f_.Initialvalues[2] = s.Initialvalues[2];
+        }
+        f_.GrafInit(sender_);
+    }
+
+    void clearMemo() override { f_.Memo1->clear(); }
+
+    void appendMemoLine(const std::string& line) override {
+        f_.Memo1->appendPlainText(QString::fromStdString(line));
+    }
+
+    void showSample(const SampleRecord& rec) override {
+        TLineSeries& marker = *f_.Series1;
+        marker.Delete(marker.Count() - 1);
+        f_.Series2->AddXY(rec.xk, rec.yk);
+        marker.AddXY(rec.xk, rec.yk);
+        f_.Series3->AddXY(rec.t, static_cast<double>(rec.speed));
+        f_.Series4->AddXY(rec.t, rec.vx);
+        f_.Series5->AddXY(rec.t, rec.vy);
+
+        // The map at once, then a 6-pixel disc on the satellite with the
+        // pen and brush the map's drawing left on the canvas.
+        f_.Chart1->Repaint();
+        const int px = marker.GetHorizAxis().CalcXPosValue(rec.xk);
+        const int py = marker.GetVertAxis().CalcYPosValue(rec.yk);
+        f_.Chart1->Canvas().Ellipse(px - 3, py + 3, px + 3, py - 3);
+
+        platform().sleepMs(f_.TrackTemporisation->position());
+        f_.NumLabTempsDeVol->setText(QString::fromStdString(rec.clockText));
+    }
+
+    void showCollision(const SampleRecord& rec) override {
+        setFontColour(*f_.NumLabTempsDeVol, kClockRed);
+        f_.CheckImpact->setChecked(true);
+        f_.Series1->AddXY(rec.xk, rec.yk);
+        f_.Series1->RefreshSeries();
+    }
+
+    void integrationDone() override {
+        f_.Memo1->repaint();
+        QTextCursor caret = f_.Memo1->textCursor();
+        caret.movePosition(QTextCursor::Start);
+        f_.Memo1->setTextCursor(caret);
+        if (run_ != nullptr) f_.Error = run_->settings().Error;
+    }
+
+    void endRun() override { f_.NumXChange(sender_); }
+
+private:
+    TSatelliteForm& f_;
+    QObject* sender_;
+    const FlightRun* run_ = nullptr;
+};
+
+}  // namespace
+
+void TSatelliteForm::ButtonEulerClick(QObject* Sender) {
+    const RunInputs inputs{NumDt->Value(), NumNombrePoints->Value(), NumVox->Value(),
+                           NumVoy->Value(), NumRayon->Value()};
+    WindowFlightDisplay display(*this, Sender);
+    FlightRun run(orbit, display, systemSeparators());
+    display.attach(run);
+    try {
+        run.ButtonEulerClick(inputs);
+    } catch (...) {
+        // A failed run would leave the start position in metres (the last
+        // sample's): the next run would start a thousand times too far.
+        // Put it back from the fields, then let the error be reported.
+        try {
+            NumXChange(Sender);
+        } catch (...) {
+            // The run's own error is the one the user needs to see.
+        }
+        throw;
+    }
+}
+
+double TSatelliteForm::Test2UserFunc1(TNvector V) { return accelerationX(orbit.AttractorMass, V); }
+
+double TSatelliteForm::Test2UserFunc2(TNvector V) { return accelerationY(orbit.AttractorMass, V); }
+
+bool TSatelliteForm::Test2CallBackFunc(TNvector V) {
+    WindowFlightDisplay display(*this, this);
+    return recordAndShowSample(orbit, display, V, NumDt->Value(), NumRayon->Value(),
+                               systemSeparators());
+}
+
+}  // namespace gravitaria
