@@ -8,7 +8,6 @@
 #include <string>
 
 #include "arguments.h"
-#include "errors.h"
 #include "headless_flight.h"
 #include "locale_separators.h"
 
@@ -37,7 +36,7 @@ int main(int argc, char** argv) {
     HeadlessFlight flight(systemSeparators());
     try {
         flight.run(args->massKg, args->startXKm, args->startYKm, args->inputs);
-    } catch (const Error& e) {
+    } catch (const std::exception& e) {  // the run's errors carry their French message
         printMemo(flight);
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
