@@ -61,8 +61,9 @@ protected:
     enum class EditKind { Typing, Deleting, Other };
 
     // ---- Hooks for the two field kinds.
-    // Called for a key down before OnKeyDown (the spin field steps here).
-    virtual void keyDownBeforeHandler(int key, Qt::KeyboardModifiers shift);
+    // Called for a key down before OnKeyDown; true when the key did its work
+    // there (the spin field steps on the arrow keys) and goes no further.
+    virtual bool stepKey(int key);
     // Filters a typed character. Return true to let it into the text (after
     // any change of `ch`); false drops it (the hook may have edited the text
     // itself, beeped, or done nothing).
@@ -74,6 +75,8 @@ protected:
     // Applies a paste of `clip` (already cut at its first line break).
     virtual void pasteText(const QString& clip);
     virtual bool cutAllowed() const { return !isReadOnly(); }
+    // Characters typing or pasting may produce; 0 is no limit.
+    virtual int typingLimit() const { return 0; }
     // Focus rules. The base entry selects all (AutoSelect, not a left press
     // in the field) then raises OnEnter; the base exit raises OnExit.
     virtual void enterField(Qt::FocusReason reason);
@@ -85,6 +88,8 @@ protected:
     void applyUserEdit(const QString& text, int selStart, int selLength, EditKind kind);
     // The text the typed character `ch` would give (replacing the selection).
     QString candidateWith(const QString& insert) const;
+    // Where an insertion starts: the selection start, or the cursor.
+    int insertPosition() const;
     // Takes the keyboard focus back while leaving (a refused exit).
     void takeFocusBack();
     // Whether the entry rule should select the whole text.
@@ -103,6 +108,7 @@ private:
     void onTextChanged(const QString& text);
     void notifyIfChanged();
     void insertTyped(const QString& s);
+    void deleteSelection();
     void runBaseKey(QKeyEvent* event);
     void pasteFrom(bool selectionClipboard);
     void recordUndo(const QString& before, EditKind kind);

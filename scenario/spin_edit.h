@@ -50,13 +50,25 @@ public:
     void DownClick();
 
     TSpinButton* Button() const { return button_; }
-    // The frame counts as the three-dimensional border.
+    // The frame counts as the three-dimensional border. Inside it, the
+    // children's coordinates count from the inner edge of a border of
+    // Border3D pixels, as the buttons' placement rule expects.
+    static constexpr int Border3D = 2;
+    static constexpr int BorderWidth = 1;   // one border width in the height rule
     void setFrame(bool on);
-    // The smallest height the field takes (raised to on every resize).
+    // The area inside the border ("client area") in field coordinates.
+    QRect ClientRect() const;
+    // The text area: its right edge lies the buttons' width plus 2 pixels
+    // left of the client area's right edge.
+    QRect TextArea() const;
+    // The smallest height the field takes (a smaller one is raised to it):
+    // font height + a quarter of the smaller of it and the system font's
+    // height + four border widths + 2.
     int MinHeight() const;
 
 protected:
-    void keyDownBeforeHandler(int key, Qt::KeyboardModifiers shift) override;
+    bool stepKey(int key) override;
+    int typingLimit() const override { return maxLength_; }
     bool filterChar(QChar& ch) override;
     bool editingAllowed() const override;
     void editRefused() override;
