@@ -20,12 +20,12 @@ const char* const kMaximumBelowMinimum =
     "La valeur maximale de l'axe doit être supérieure ou égale à sa valeur minimale";
 const char* const kAxisNotFinite = "Les bornes d'un axe doivent être des nombres finis";
 
-QPen canvasPen(const TPen& pen) {
+QPen canvasPen(const QPainter& p, const TPen& pen) {
     if (pen.Style == TPenStyle::Clear) return QPen(Qt::NoPen);
     Qt::PenStyle s = Qt::SolidLine;
     if (pen.Style == TPenStyle::Dash) s = Qt::DashLine;
     if (pen.Style == TPenStyle::Dot) s = Qt::DotLine;
-    return QPen(QBrush(pen.Color), std::max(1, pen.Width), s);
+    return chartPen(p, pen.Color, pen.Width, s);
 }
 
 QBrush canvasBrush(const TBrush& brush) {
@@ -64,11 +64,10 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     // The right and bottom corner lie just outside, as the corners of a
     // pixel rectangle: (x1, y1, x2, y2) = (0, 0, 6, 6) covers pixels 0 to 5.
     const QRect box(l, t, r - l - 1, b - t - 1);
-    const QPen pen = canvasPen(Pen);
     const QBrush brush = canvasBrush(Brush);
     const auto paint = [&](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(pen);
+        p.setPen(canvasPen(p, Pen));
         p.setBrush(brush);
         if (r - l >= 1 && b - t >= 1) p.drawEllipse(box);
     };
@@ -160,7 +159,7 @@ void TChart::resetCanvasAndRunHook(QPainter& p) {
     canvas_.Pen = TPen{};
     canvas_.Brush = TBrush{};
     p.setClipping(false);
-    p.setPen(canvasPen(canvas_.Pen));
+    p.setPen(canvasPen(p, canvas_.Pen));
     p.setBrush(canvasBrush(canvas_.Brush));
     if (OnAfterDraw) OnAfterDraw();
 }

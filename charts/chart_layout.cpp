@@ -100,15 +100,21 @@ std::pair<double, double> shownRange(const TChartAxis& axis, const Extent& data,
     return {a, b};
 }
 
-QPen axisPen(const QColor& c, int width, TPenStyle style) {
+QPen axisPen(const QPainter& p, const QColor& c, int width, TPenStyle style) {
     Qt::PenStyle s = Qt::SolidLine;
     if (style == TPenStyle::Dash) s = Qt::DashLine;
     if (style == TPenStyle::Dot) s = Qt::DotLine;
     if (style == TPenStyle::Clear) s = Qt::NoPen;
-    return QPen(QBrush(c), std::max(1, width), s, Qt::SquareCap);
+    return chartPen(p, c, width, s);
 }
 
 }  // namespace
+
+QPen chartPen(const QPainter& p, const QColor& colour, int width, Qt::PenStyle style) {
+    QPen pen(QBrush(colour), std::max(1, width), style, Qt::SquareCap);
+    if (width <= 1 && !p.worldTransform().isScaling()) pen.setCosmetic(true);
+    return pen;
+}
 
 QFont chartFont(const QFont& base) {
     QFont f = base;
@@ -335,14 +341,14 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
     const int axisY = r.bottom() + 1;  // bottom axis line, on the clip's last row
 
     if (xa.Grid.Visible) {
-        p.setPen(axisPen(xa.Grid.Color, 1, xa.Grid.Style));
+        p.setPen(axisPen(p, xa.Grid.Color, 1, xa.Grid.Style));
         for (double v : l.xLabels.values) {
             const int x = l.x.valueToPixel(v);
             if (x >= r.left() && x <= r.right()) p.drawLine(x, r.top(), x, r.bottom());
         }
     }
     if (ya.Grid.Visible) {
-        p.setPen(axisPen(ya.Grid.Color, 1, ya.Grid.Style));
+        p.setPen(axisPen(p, ya.Grid.Color, 1, ya.Grid.Style));
         for (double v : l.yLabels.values) {
             const int y = l.y.valueToPixel(v);
             if (y >= r.top() && y <= r.bottom()) p.drawLine(r.left(), y, r.right(), y);
@@ -350,14 +356,14 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
     }
 
     const QColor black(0, 0, 0);
-    p.setPen(axisPen(black, ya.Axis.Width, TPenStyle::Solid));
+    p.setPen(axisPen(p, black, ya.Axis.Width, TPenStyle::Solid));
     p.drawLine(axisX, r.top(), axisX, axisY);
-    p.setPen(axisPen(black, xa.Axis.Width, TPenStyle::Solid));
+    p.setPen(axisPen(p, black, xa.Axis.Width, TPenStyle::Solid));
     p.drawLine(axisX, axisY, r.right(), axisY);
 
     // Ticks: major at the labels, minor ones evenly between them (also in
     // the part steps before the first and after the last label).
-    p.setPen(axisPen(black, 1, TPenStyle::Solid));
+    p.setPen(axisPen(p, black, 1, TPenStyle::Solid));
     const auto minorValues = [](const AxisLabels& lab, int count, double lo, double hi) {
         std::vector<double> out;
         if (count <= 0 || lab.step <= 0 || lab.values.empty()) return out;

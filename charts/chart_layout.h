@@ -2,6 +2,8 @@
 // Internal to the chart: the layout of one drawing and the pieces of the
 // drawing order that share it.
 #include <QFont>
+#include <QPainter>
+#include <QPen>
 #include <QRect>
 #include <QString>
 #include <vector>
@@ -39,6 +41,11 @@ struct ChartLayout {
     QRect leftTitleRect;
     std::vector<LegendEntry> legend;
 };
+
+// A line pen. One pixel wide lines are cosmetic on unscaled surfaces (the
+// screen and bitmaps), so that they rasterise the same however they are
+// clipped; on a scaled page they scale with the chart.
+QPen chartPen(const QPainter& p, const QColor& colour, int width, Qt::PenStyle style);
 
 // The chart's text font: a pixel size, so that a page scaled from the
 // client size keeps the screen's proportions.

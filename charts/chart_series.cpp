@@ -47,7 +47,7 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
     if (pixels.empty()) return;
     p.setRenderHint(QPainter::Antialiasing, false);
     if (s.LinePen.Visible) {
-        p.setPen(QPen(QBrush(s.SeriesColor), std::max(1, s.LinePen.Width), Qt::SolidLine, Qt::SquareCap));
+        p.setPen(chartPen(p, s.SeriesColor, s.LinePen.Width, Qt::SolidLine));
         std::vector<QLine> segments;
         segments.reserve(std::min<std::size_t>(pixels.size(), 4096));
         QPoint prev = before ? *before : pixels.front();
@@ -66,7 +66,7 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
     const int vs = std::max(0, s.Pointer.VertSize);
     // Markers whose centre lies this far outside the clip cannot touch it.
     const QRect reach = l.clip.adjusted(-hs - 2, -vs - 2, hs + 2, vs + 2);
-    p.setPen(QPen(QBrush(s.Pointer.PenColor), 1, Qt::SolidLine, Qt::SquareCap));
+    p.setPen(chartPen(p, s.Pointer.PenColor, 1, Qt::SolidLine));
     if (s.Pointer.Style == TPointerStyle::Cross) {
         // A cross is pen only, so drawing it twice at one pixel changes
         // nothing: in large batches draw each pixel position once.
@@ -96,8 +96,17 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
     for (const QPoint& c : pixels) {
         if (!reach.contains(c)) continue;
         const QRect box(c.x() - hs, c.y() - vs, 2 * hs, 2 * vs);
-        if (s.Pointer.Style == TPointerStyle::Circle) p.drawEllipse(box);
-        else p.drawRect(box);
+        if (s.Pointer.Style == TPointerStyle::Circle) {
+            p.drawEllipse(box);
+            continue;
+        }
+        // A filled square and four lines: drawRect's outline loses a corner
+        // pixel when the square crosses the surface's edge, and the buffer's
+        // edge is not the clip's.
+        const int l = box.left(), t = box.top(), r = l + 2 * hs, b = t + 2 * vs;
+        if (hs > 0 && vs > 0) p.fillRect(QRect(l + 1, t + 1, 2 * hs - 1, 2 * vs - 1), s.SeriesColor);
+        const QLine edges[4] = {{l, t, r, t}, {r, t, r, b}, {r, b, l, b}, {l, b, l, t}};
+        p.drawLines(edges, 4);
     }
 }
 
