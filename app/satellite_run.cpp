@@ -122,19 +122,9 @@ void TSatelliteForm::ButtonEulerClick(QObject* Sender) {
     WindowFlightDisplay display(*this, Sender);
     FlightRun run(orbit, display, systemSeparators());
     display.attach(run);
-    try {
-        run.ButtonEulerClick(inputs);
-    } catch (...) {
-        // A failed run would leave the start position in metres (the last
-        // sample's): the next run would start a thousand times too far.
-        // Put it back from the fields, then let the error be reported.
-        try {
-            NumXChange(Sender);
-        } catch (...) {
-            // The run's own error is the one the user needs to see.
-        }
-        throw;
-    }
+    // A run ended by an error gets its start position back (km) from the
+    // driver, so the next run does not start a thousand times too far.
+    run.ButtonEulerClick(inputs);
 }
 
 double TSatelliteForm::Test2UserFunc1(TNvector V) { return accelerationX(orbit.AttractorMass, V); }
