@@ -1,0 +1,133 @@
+// Mouse over the charts: the window's handlers, the legend check boxes,
+// panning the map, rectangle zoom on the speed chart only.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "chart_test_support.h"
+
+namespace gravitaria {
+namespace {
+
+using namespace gravitaria::testing;
+
+class InteractionTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ensureApplication(); }
+};
+
+TEST_F(InteractionTest, HandlersSeeEveryPressAndMoveWithClientCoordinates) {
+    TChart map;
+    setupTrajectoryMap(map);
+    map.resize(439, 425);
+    map.show();
+    std::vector<std::tuple<Qt::MouseButton, Qt::KeyboardModifiers, int, int>> downs;
+    std::vector<std::pair<int, int>> moves;
+    map.OnMouseDown = [&](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        downs.emplace_back(b, m, x, y);
+    };
+    map.OnMouseMove = [&](Qt::KeyboardModifiers, int x, int y) { moves.emplace_back(x, y); };
+    QTest::mouseMove(&map, QPoint(100, 120));
+    QTest::mouseClick(&map, Qt::LeftButton, Qt::ShiftModifier, QPoint(200, 210));
+    QTest::mouseClick(&map, Qt::MiddleButton, Qt::NoModifier, QPoint(5, 6));
+    ASSERT_EQ(downs.size(), 2u);
+    EXPECT_EQ(downs[0], std::make_tuple(Qt::LeftButton, Qt::KeyboardModifiers(Qt::ShiftModifier), 200, 210));
+    EXPECT_EQ(std::get<0>(downs[1]), Qt::MiddleButton);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.front(), std::make_pair(100, 120));
+}
+
+TEST_F(InteractionTest, MapPansBothAxesWithTheRightButtonAndHasNoRectangleZoom) {
+    TChart map;
+    setupTrajectoryMap(map);
+    map.resize(439, 425);
+    map.show();
+    map.Repaint();
+    const double perPixelX = 100000.0 / map.BottomAxis().IAxisSize();
+    const double perPixelY = 100000.0 / map.LeftAxis().IAxisSize();
+    QTest::mouseMove(&map, QPoint(200, 200));
+    QTest::mousePress(&map, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(&map, QPoint(250, 260));
+    QTest::mouseRelease(&map, Qt::LeftButton, Qt::NoModifier, QPoint(250, 260));
+    EXPECT_EQ(map.BottomAxis().Minimum(), -50000);
+    EXPECT_EQ(map.LeftAxis().Maximum(), 50000);
+
+    QTest::mousePress(&map, Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
+    QTest::mouseMove(&map, QPoint(230, 180));  // 30 right, 20 up: the view follows
+    QTest::mouseRelease(&map, Qt::RightButton, Qt::NoModifier, QPoint(230, 180));
+    EXPECT_NEAR(map.BottomAxis().Minimum(), -50000 - 30 * perPixelX, 1e-6);
+    EXPECT_NEAR(map.BottomAxis().Maximum(), 50000 - 30 * perPixelX, 1e-6);
+    EXPECT_NEAR(map.LeftAxis().Minimum(), -50000 - 20 * perPixelY, 1e-6);
+    EXPECT_NEAR(map.LeftAxis().Maximum(), 50000 - 20 * perPixelY, 1e-6);
+}
+
+TEST_F(InteractionTest, SpeedChartZoomsIntoADraggedRectangleAndDragBackRestores) {
+    TChart chart;
+    SpeedChartSeries s = setupSpeedChart(chart);
+    chart.resize(600, 400);
+    chart.show();
+    for (int i = 0; i <= 100; ++i) s.series3.AddXY(i * 10, 7000 + i);
+    chart.Repaint();
+    const double autoMin = chart.BottomAxis().Minimum();
+    const double autoMax = chart.BottomAxis().Maximum();
+    const QPoint a(150, 80), b(400, 250);
+    const double x0 = chart.BottomAxis().CalcPosPoint(a.x());
+    const double x1 = chart.BottomAxis().CalcPosPoint(b.x());
+    const double yTop = chart.LeftAxis().CalcPosPoint(a.y());
+    const double yBottom = chart.LeftAxis().CalcPosPoint(b.y());
+    QTest::mousePress(&chart, Qt::LeftButton, Qt::NoModifier, a);
+    QTest::mouseMove(&chart, b);
+    QTest::mouseRelease(&chart, Qt::LeftButton, Qt::NoModifier, b);
+    EXPECT_DOUBLE_EQ(chart.BottomAxis().Minimum(), x0);
+    EXPECT_DOUBLE_EQ(chart.BottomAxis().Maximum(), x1);
+    EXPECT_DOUBLE_EQ(chart.LeftAxis().Minimum(), yBottom);
+    EXPECT_DOUBLE_EQ(chart.LeftAxis().Maximum(), yTop);
+    chart.Repaint();  // a zoomed axis no longer follows the data
+    s.series3.AddXY(5000, 9000);
+    chart.Repaint();
+    EXPECT_DOUBLE_EQ(chart.BottomAxis().Maximum(), x1);
+
+    QTest::mousePress(&chart, Qt::LeftButton, Qt::NoModifier, b);
+    QTest::mouseMove(&chart, a);
+    QTest::mouseRelease(&chart, Qt::LeftButton, Qt::NoModifier, a);
+    chart.Repaint();
+    EXPECT_TRUE(chart.BottomAxis().Automatic);
+    EXPECT_EQ(chart.BottomAxis().Minimum(), autoMin);
+    EXPECT_GT(chart.BottomAxis().Maximum(), autoMax);  // follows the new point again
+}
+
+TEST_F(InteractionTest, LegendCheckBoxesSwitchSeriesAndShowTheirColours) {
+    TChart chart;
+    SpeedChartSeries s = setupSpeedChart(chart);
+    chart.resize(600, 400);
+    chart.show();
+    for (int i = 0; i <= 50; ++i) {
+        s.series3.AddXY(i, 7000);
+        s.series4.AddXY(i, 3100);
+        s.series5.AddXY(i, -3100);
+    }
+    chart.Repaint();
+    EXPECT_FALSE(s.series4.Active());
+    const QRect box = chart.LegendBox(1);
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_GT(box.top(), chart.LeftAxis().IEndPos());  // below the chart
+    // Entry texts in their series' colours: Vx green, Vy brown.
+    const QImage img = chart.ScreenImage();
+    EXPECT_GT(countColour(img, QColor(0, 0x80, 0), box), 5);
+    EXPECT_GT(countColour(img, QColor(0x80, 0x40, 0), chart.LegendBox(2)), 5);
+    const int y3000 = chart.LeftAxis().CalcYPosValue(3100);
+    const QRect row(chart.BottomAxis().IStartPos() + 5, y3000, 100, 1);
+    EXPECT_EQ(countColour(img, QColor(0, 0x80, 0), row), 0);  // Vx hidden at start
+
+    QTest::mouseClick(&chart, Qt::LeftButton, Qt::NoModifier, box.center());
+    EXPECT_TRUE(s.series4.Active());
+    chart.Repaint();
+    const int y3000now = chart.LeftAxis().CalcYPosValue(3100);
+    EXPECT_GT(countColour(chart.ScreenImage(), QColor(0, 0x80, 0),
+                          QRect(chart.BottomAxis().IStartPos() + 5, y3000now, 100, 1)), 90);
+    QTest::mouseClick(&chart, Qt::LeftButton, Qt::NoModifier, box.center());
+    EXPECT_FALSE(s.series4.Active());
+}
+
+}  // namespace
+}  // namespace gravitaria
