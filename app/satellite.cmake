@@ -1,3 +1,13 @@
 # Main simulation window sources: list(APPEND APP_SOURCES ...)
 # The layout, parameter handlers and error report, then the flight run and
 # map handlers (satellite_run.cpp, satellite_map.cpp) appended below them.
+list(APPEND APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/error_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/radio_group.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/track_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/satellite_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/satellite_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/satellite_params.cpp
+)
+list(APPEND APP_SOURCES ${CMAKE_CURRENT_LIST_DIR}/satellite_run.cpp ${CMAKE_CURRENT_LIST_DIR}/satellite_map.cpp)

@@ -27,7 +27,7 @@ class TLineSeries;
 class TRadioGroup;
 class TSpinEdit;
 class TTrackBar;
-class TBulletImage;
+class TClickLabel;
 
 // What the window does once closing is asked for.
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -129,13 +129,13 @@ public:
     // ---- "A propos": principles and information.
     TRadioGroup* methode = nullptr;
     QLabel* Label23 = nullptr;
-    TBulletImage* Image1 = nullptr;
+    TClickLabel* Image1 = nullptr;
     QLabel* Label24 = nullptr;
-    TBulletImage* Image2 = nullptr;
+    TClickLabel* Image2 = nullptr;
     QLabel* Label22 = nullptr;
-    TBulletImage* Image4 = nullptr;
+    TClickLabel* Image4 = nullptr;
     QLabel* Label25 = nullptr;
-    TBulletImage* Image3 = nullptr;
+    TClickLabel* Image3 = nullptr;
     QPushButton* ButtonWiki = nullptr;
     QPushButton* Licence = nullptr;
     QPushButton* Button1 = nullptr;
@@ -218,9 +218,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Layout (satellite_layout.cpp).
     void createControls();
+    void createSystemPage();
+    void createChronoPage();
+    void createDisplayPage();
+    void createSpeedPage();
+    void createAboutPage();
+    void buildTabOrder();
+    // Event bindings and the resizing rules (satellite_form.cpp).
     void bindEvents();
-    void setTabOrder();
     void placeChildren();
 
     bool shownOnce_ = false;
