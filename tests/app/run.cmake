@@ -18,4 +18,5 @@ endfunction()
 
 if(TARGET gravitaria_app)
   gravitaria_add_run_window_test(run_flight_test)
+  gravitaria_add_run_window_test(run_map_test)
 endif()
