@@ -48,15 +48,29 @@ void TChart::Print() {
                                         PrintProportional, chartSize);
     const std::string failed =
         "L'impression sur « " + info.printerName().toStdString() + " » a échoué";
+    // A trial drawing first, on a bitmap: a drawing that fails must leave no
+    // job behind, and a started job cannot be withdrawn on every system.
+    try {
+        QImage trial(chartSize, QImage::Format_RGB32);
+        QPainter t(&trial);
+        draw(t, chartSize, SeriesSource::Buffered);
+    } catch (...) {
+        Invalidate();
+        Repaint();
+        throw;
+    }
     QPainter p;
-    if (!p.begin(&printer)) throw GeneralError(failed);
+    if (!p.begin(&printer)) {
+        Invalidate();
+        Repaint();
+        throw GeneralError(failed);
+    }
     try {
         p.translate(target.topLeft());
         p.scale(static_cast<double>(target.width()) / chartSize.width(),
                 static_cast<double>(target.height()) / chartSize.height());
         draw(p, chartSize, SeriesSource::Direct);
     } catch (...) {
-        // Nothing of a failed drawing reaches the printer.
         printer.abort();
         p.end();
         Invalidate();
