@@ -345,6 +345,7 @@ void TCustomEdit::focusInEvent(QFocusEvent* e) {
     endEditRun();
     if (!autoSelect_ && hasSelectedText())
         deselect();
+    enteredByLeftPress_ = !autoSelectFor(e->reason()) && autoSelect_;
     enterField(e->reason());
 }
 
@@ -358,6 +359,7 @@ void TCustomEdit::focusOutEvent(QFocusEvent* e) {
     if (!entered_)
         return;
     entered_ = false;
+    enteredByLeftPress_ = false;
     exitField();
 }
 
@@ -366,6 +368,7 @@ void TCustomEdit::focusOutEvent(QFocusEvent* e) {
 void TCustomEdit::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton)
         clickArmed_ = true;
+    enteredByLeftPress_ = false;   // the press was in the text: no selection
     QLineEdit::mousePressEvent(e);
 }
 

@@ -94,6 +94,10 @@ protected:
     void takeFocusBack();
     // Whether the entry rule should select the whole text.
     bool autoSelectFor(Qt::FocusReason reason) const;
+    // The last entry came from a left button press that has not reached the
+    // text itself yet (Qt gives the focus before delivering the press, also
+    // when the press is on a child such as the arrow buttons).
+    bool enteredByLeftPress_ = false;
 
     // ---- QWidget / QLineEdit.
     void keyPressEvent(QKeyEvent* event) override;

@@ -143,6 +143,8 @@ void TSpinButton::giveFocus() {
     QWidget* f = focusControl_;
     if (f && f->isEnabled() && f->isVisible() && f->focusPolicy() != Qt::NoFocus && !f->hasFocus())
         f->setFocus(Qt::OtherFocusReason);
+    if (OnPress)
+        OnPress();
 }
 
 }  // namespace gravitaria

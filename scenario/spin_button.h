@@ -60,6 +60,8 @@ public:
 
     std::function<void()> OnUpClick;
     std::function<void()> OnDownClick;
+    // A button was pressed (after the focus went to FocusControl).
+    std::function<void()> OnPress;
 
     // The arrow glyphs: 9 x 6, a black triangle 7 wide at its base and 4
     // high, every other pixel transparent.

@@ -51,6 +51,15 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     button_->setFocusControl(this);
     button_->OnUpClick = [this] { UpClick(); };
     button_->OnDownClick = [this] { DownClick(); };
+    // Qt focuses the field with a mouse reason before the press reaches the
+    // button; a press on the arrows is no press in the text, so the entry
+    // still selects the whole text.
+    button_->OnPress = [this] {
+        if (enteredByLeftPress_) {
+            enteredByLeftPress_ = false;
+            selectAll();
+        }
+    };
     TCustomEdit::setText(QStringLiteral("0"));
     layoutButton();
 }
