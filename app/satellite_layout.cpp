@@ -72,6 +72,14 @@ QLabel* wrappingLabel(QWidget* parent, const QString& text, int left, int top, i
     auto* l = new QLabel(text, parent);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A box sized for one line keeps its text on one line: the fonts here
+    // run a few pixels wider than the ones the layout was measured with.
+    const int lineHeight = l->fontMetrics().height();
+    if (height < 2 * lineHeight) {
+        const int textWidth = l->fontMetrics().horizontalAdvance(text) + 2;
+        const int room = parent->width() - left - 4;
+        if (textWidth > width && textWidth <= room) width = textWidth;
+    }
     l->setGeometry(left, top, width, std::max(height, l->heightForWidth(width)));
     return l;
 }

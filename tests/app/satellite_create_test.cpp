@@ -157,6 +157,9 @@ TEST_F(SatelliteFormTest, FieldSettingsTextsAndLooks) {
     EXPECT_EQ(f.RadioGroup1->items().at(1), QStringLiteral("à une journée sidérale"));
     EXPECT_TRUE(f.Label21->text().contains(QStringLiteral("option  permet")));
     EXPECT_TRUE(f.Label9->wordWrap());
+    // Sized for one line, it shows its text on one line.
+    EXPECT_LT(f.Label9->height(), 2 * f.Label9->fontMetrics().height());
+    EXPECT_GE(f.Label9->width(), f.Label9->fontMetrics().horizontalAdvance(f.Label9->text()));
     // Captions to the left of their boxes.
     EXPECT_EQ(f.CheckImpact->layoutDirection(), Qt::RightToLeft);
     EXPECT_EQ(f.CheckBoxMemo->layoutDirection(), Qt::RightToLeft);
