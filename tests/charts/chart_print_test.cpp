@@ -49,6 +49,9 @@ class PrintTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
     void SetUp() override {
+        // The job title is the chart's name: a name of its own keeps this
+        // test's files apart from other jobs printing at the same time.
+        chart.setObjectName(QStringLiteral("ChartsPrintTest%1").arg(QCoreApplication::applicationPid()));
         chart.resize(439, 425);
         chart.OnAfterDraw = [this] {
             if (failNext) {
@@ -72,9 +75,10 @@ protected:
         }
         return dir && *dir ? QString::fromLocal8Bit(dir) : QDir::homePath() + QStringLiteral("/PDF");
     }
-    static std::set<QString> chartPdfs(const QString& folder) {
+    std::set<QString> chartPdfs(const QString& folder) const {
         std::set<QString> out;
-        for (const QString& f : QDir(folder).entryList({QStringLiteral("Chart1*.pdf")}, QDir::Files))
+        const QString pattern = chart.objectName() + QStringLiteral("*.pdf");
+        for (const QString& f : QDir(folder).entryList({pattern}, QDir::Files))
             out.insert(QDir(folder).filePath(f));
         return out;
     }
@@ -87,7 +91,7 @@ protected:
         return QString::fromUtf8(p.readAllStandardOutput());
     }
     // A new complete PDF in the folder, waiting for CUPS; empty on time-out.
-    static QString newPdf(const QString& folder, const std::set<QString>& before, int seconds) {
+    QString newPdf(const QString& folder, const std::set<QString>& before, int seconds) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         while (std::chrono::steady_clock::now() < end) {
             for (const QString& f : chartPdfs(folder)) {
@@ -112,9 +116,11 @@ TEST_F(PrintTest, OnePageWithTheMapStretchedInsideTheMarginsDiscIncluded) {
     chart.Print();
     EXPECT_EQ(hook.calls, calls + 3);  // a trial bitmap, the page, the screen again
     const QString pdf = newPdf(folder, before, 60);
-    ASSERT_FALSE(pdf.isEmpty()) << "no Chart1 PDF appeared in " << folder.toStdString();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF of the job appeared in " << folder.toStdString();
     const QString info = run(QStringLiteral("pdfinfo"), {pdf}).value_or(QString());
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+\\(?") + chart.objectName())))
+        << info.toStdString();
 
     // Where the map must lie on the paper, in points, as the printer lays it out.
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
