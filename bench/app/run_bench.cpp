@@ -1,0 +1,80 @@
+// A 1000-position flight through the main window at delay 0, offscreen, the
+// map at its initial size: on an empty map, and with 100 000 trail points
+// already on it. Each sample repaints the map at once, so the per-sample
+// cost shows whether drawing grows with the points already there.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "chart.h"
+#include "satellite_form.h"
+#include "spin_edit.h"
+
+namespace {
+
+using gravitaria::TSatelliteForm;
+
+constexpr int kPositions = 1000;
+constexpr int kSamples = kPositions + 1;
+
+TSatelliteForm& window() {
+    static std::unique_ptr<TSatelliteForm> form = [] {
+        auto f = std::make_unique<TSatelliteForm>();
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get())) std::abort();
+        // A near-circular orbit at 42 000 km: no impact in 1000 positions.
+        f->NumX->setValue(42000);
+        f->NumY->setValue(0);
+        f->NumVox->setValue(0);
+        f->NumVoy->setValue(3087);
+        f->NumNombrePoints->setValue(kPositions);
+        return f;
+    }();
+    return *form;
+}
+
+// Trail points spread over the whole map, added in ascending X so that
+// setting them up stays cheap.
+void addTrail(TSatelliteForm& f, int count) {
+    for (int i = 0; i < count; ++i) {
+        const double x = -48000.0 + 96000.0 * i / count;
+        f.Series2->AddXY(x, 45000.0 * std::sin(i * 0.37));
+    }
+}
+
+void runOnMap(benchmark::State& state, int trailPoints) {
+    TSatelliteForm& f = window();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.ButtonEffacerClick(f.ButtonEffacer);
+        addTrail(f, trailPoints);
+        f.Chart1->Repaint();
+        state.ResumeTiming();
+        f.ButtonEulerClick(f.ButtonEuler);
+    }
+    if (f.Series3->Count() != kSamples) state.SkipWithError("the flight did not run its 1000 positions");
+    state.counters["per_sample"] =
+        benchmark::Counter(kSamples, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_WindowRun_EmptyMap(benchmark::State& state) { runOnMap(state, 0); }
+void BM_WindowRun_Trail100k(benchmark::State& state) { runOnMap(state, 100000); }
+
+BENCHMARK(BM_WindowRun_EmptyMap)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_WindowRun_Trail100k)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
