@@ -144,6 +144,16 @@ TEST_F(RunFlightTest, HundredPositionsWithoutImpactAndTheChosenDelay) {
     EXPECT_NEAR(std::hypot(x, y), 42000.0, 500.0);
     EXPECT_EQ(form->orbit.PosX, 42000.0L);
     EXPECT_EQ(form->orbit.PosY, 0.0L);
+
+    // The last sample's 6-pixel disc, in the after-draw step's silver with
+    // a black outline, is on the map until its next drawing.
+    const int px = form->Chart1->BottomAxis().CalcXPosValue(x);
+    const int py = form->Chart1->LeftAxis().CalcYPosValue(y);
+    const QColor silver(0xC0, 0xC0, 0xC0);
+    EXPECT_EQ(QColor(form->Chart1->ScreenImage().pixel(px + 1, py - 1)), silver);
+    EXPECT_EQ(QColor(form->Chart1->ScreenImage().pixel(px - 3, py)), QColor(0, 0, 0));
+    form->Chart1->Repaint();
+    EXPECT_NE(QColor(form->Chart1->ScreenImage().pixel(px + 1, py - 1)), silver);
 }
 
 TEST_F(RunFlightTest, SecondRunReplacesTheSpeedChartAndAddsToTheMap) {
