@@ -15,3 +15,16 @@ target_compile_definitions(program_files_test PRIVATE
 gravitaria_add_gtest(program_windows_test
   SOURCES ${PROGRAM_TESTS_DIR}/program_windows_test.cpp ${PROGRAM_TESTS_DIR}/program_test_support.h
   LIBS gravitaria_app Qt6::Test)
+
+# The real program under an X server (skipped when tools/test-all.sh has not
+# started one), with a helper that saves pictures of its windows.
+add_executable(x11_window_grab ${PROGRAM_TESTS_DIR}/x11_window_grab.cpp)
+target_link_libraries(x11_window_grab PRIVATE Qt6::Gui)
+gravitaria_add_gtest(program_xvfb_test
+  SOURCES ${PROGRAM_TESTS_DIR}/program_xvfb_test.cpp
+  LIBS Qt6::Gui)
+target_compile_definitions(program_xvfb_test PRIVATE
+  GRAVITARIA_PROGRAM="$<TARGET_FILE:gravitaria>"
+  GRAVITARIA_GRAB_TOOL="$<TARGET_FILE:x11_window_grab>")
+add_dependencies(program_xvfb_test gravitaria x11_window_grab)
+set_tests_properties(program_xvfb_test PROPERTIES TIMEOUT 180)

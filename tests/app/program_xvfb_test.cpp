@@ -1,0 +1,163 @@
+// The real program on an X display (GRAVITARIA_XVFB_DISPLAY, set by
+// tools/test-all.sh; skipped without it), driven with xdotool through the X
+// server as a user's keyboard would: the start window comes up alone,
+// Return (or Alt+S) opens the main window, Return there launches the Earth
+// run, and Alt+Q ends the program with exit code 0. A picture of each
+// window is kept next to the test (program-xvfb-*.png).
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+const QString kStartTitle = QStringLiteral("Simulation du mouvement des satellites");
+const QString kMainTitle = QStringLiteral("Simulateur du mouvement des satellites - Attracteur en cours : Terre");
+
+// xdotool matches titles with POSIX extended expressions.
+QString escapedForEre(const QString& text) {
+    QString out;
+    for (QChar c : text) {
+        if (QStringLiteral(".[]()*+?{}|^$\\").contains(c)) out += QLatin1Char('\\');
+        out += c;
+    }
+    return out;
+}
+
+class RealProgramTest : public ::testing::Test {
+protected:
+    QString display;
+    QString xdotool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcess program;
+
+    void SetUp() override {
+        display = qEnvironmentVariable("GRAVITARIA_XVFB_DISPLAY");
+        if (display.isEmpty()) GTEST_SKIP() << "GRAVITARIA_XVFB_DISPLAY is not set";
+        xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+        if (xdotool.isEmpty()) GTEST_SKIP() << "xdotool is not installed";
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+    }
+
+    void TearDown() override {
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished(5000);
+        }
+    }
+
+    QString run(const QString& tool, const QStringList& args) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(tool, args);
+        p.waitForFinished(20000);
+        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    }
+
+    // The visible windows whose title is exactly `title`.
+    QStringList visibleWindows(const QString& title) {
+        const QString out = run(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--name"),
+                                          QLatin1Char('^') + escapedForEre(title) + QLatin1Char('$')});
+        return out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n'));
+    }
+
+    // Waits up to `ms` for exactly one visible window titled `title`.
+    QString waitForWindow(const QString& title, int ms = 20000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) {
+            const QStringList ids = visibleWindows(title);
+            if (ids.size() == 1) return ids.first();
+            if (program.state() == QProcess::NotRunning) break;
+            QThread::msleep(100);
+        }
+        return QString();
+    }
+
+    void focusAndPress(const QString& window, const QString& keys) {
+        run(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        QThread::msleep(200);
+        run(xdotool, {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    }
+
+    QImage grab(const QString& window, const QString& name) {
+        const QString file = QStringLiteral("program-xvfb-%1.png").arg(name);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(GRAVITARIA_GRAB_TOOL), {window, file});
+        p.waitForFinished(20000);
+        return QImage(file);
+    }
+
+    void startProgram() {
+        program.start(QStringLiteral(GRAVITARIA_PROGRAM), {});
+        ASSERT_TRUE(program.waitForStarted(10000));
+    }
+
+    void expectCleanEnd(const QString& mainWindow) {
+        focusAndPress(mainWindow, QStringLiteral("alt+q"));
+        ASSERT_TRUE(program.waitForFinished(20000)) << "the program did not end on Alt+Q";
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+    }
+};
+
+// How many pixels of a box differ between two pictures.
+int changedPixels(const QImage& a, const QImage& b, const QRect& box) {
+    int changed = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) ++changed;
+    return changed;
+}
+
+TEST_F(RealProgramTest, StartReturnRunAndQuit) {
+    startProgram();
+    const QString start = waitForWindow(kStartTitle);
+    ASSERT_FALSE(start.isEmpty()) << "no start window";
+    EXPECT_TRUE(visibleWindows(kMainTitle).isEmpty()) << "only the start window at start-up";
+    QThread::msleep(300);
+    const QImage startPicture = grab(start, QStringLiteral("start-window"));
+    ASSERT_FALSE(startPicture.isNull());
+    EXPECT_EQ(startPicture.size(), QSize(594, 394));
+
+    focusAndPress(start, QStringLiteral("Return"));
+    const QString main = waitForWindow(kMainTitle);
+    ASSERT_FALSE(main.isEmpty()) << "Return did not open the main window";
+    EXPECT_TRUE(visibleWindows(kStartTitle).isEmpty()) << "the start window is hidden";
+    QThread::msleep(300);
+    const QImage before = grab(main, QStringLiteral("main-window"));
+    ASSERT_FALSE(before.isNull());
+
+    // The focus is in NumX: Return launches the Earth run, which draws the
+    // trajectory on the map.
+    focusAndPress(main, QStringLiteral("Return"));
+    QThread::msleep(4000);
+    const QImage after = grab(main, QStringLiteral("main-window-after-run"));
+    ASSERT_EQ(after.size(), before.size());
+    // The Earth run falls straight onto the Earth: a trail of about 150 px.
+    EXPECT_GT(changedPixels(before, after, QRect(0, 0, 439, 425)), 120) << "no trajectory on the map";
+
+    expectCleanEnd(main);
+}
+
+TEST_F(RealProgramTest, AltSOpensTheMainWindow) {
+    startProgram();
+    const QString start = waitForWindow(kStartTitle);
+    ASSERT_FALSE(start.isEmpty());
+    focusAndPress(start, QStringLiteral("alt+s"));
+    const QString main = waitForWindow(kMainTitle);
+    ASSERT_FALSE(main.isEmpty()) << "Alt+S did not open the main window";
+    EXPECT_TRUE(visibleWindows(kStartTitle).isEmpty());
+    expectCleanEnd(main);
+}
+
+}  // namespace
