@@ -28,3 +28,8 @@ target_compile_definitions(program_xvfb_test PRIVATE
   GRAVITARIA_GRAB_TOOL="$<TARGET_FILE:x11_window_grab>")
 add_dependencies(program_xvfb_test gravitaria x11_window_grab)
 set_tests_properties(program_xvfb_test PROPERTIES TIMEOUT 180)
+
+gravitaria_add_gtest(program_random_test
+  SOURCES ${PROGRAM_TESTS_DIR}/program_random_test.cpp
+  LIBS gravitaria_app Qt6::Test)
+set_tests_properties(program_random_test PROPERTIES TIMEOUT 600)
