@@ -1,6 +1,7 @@
 #include "radio_group.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 namespace gravitaria {
 
@@ -22,6 +23,8 @@ QRadioButton* TRadioGroup::button(int index) const {
 }
 
 void TRadioGroup::setItemIndex(int index) {
+    // Out of range: clamped to no item or the last item.
+    index = std::clamp(index, -1, static_cast<int>(buttons_.size()) - 1);
     if (index == index_) return;
     if (QRadioButton* b = button(index)) {
         b->setChecked(true);   // raises `clicked` through buttonToggled

@@ -16,8 +16,9 @@ public:
     TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
 
     int itemIndex() const { return index_; }
-    // Selects item `index` (-1: none). A different item raises `clicked`
-    // before this returns; the same item raises nothing.
+    // Selects item `index` (-1: none; beyond the last: the last). A
+    // different item raises `clicked` before this returns; the same item
+    // raises nothing.
     void setItemIndex(int index);
 
     QStringList items() const { return items_; }

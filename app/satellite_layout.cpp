@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -51,9 +52,9 @@ QLabel* label(QWidget* parent, const QString& text, int left, int top) {
     l->move(left, top);
     l->setProperty(kAutoSizeProperty, true);
     fitLabel(l);
-    static LabelAutoSizer* sizer = nullptr;
+    static QPointer<LabelAutoSizer> sizer;
     if (parent->property("gravitariaAutoSizer").toBool() == false) {
-        if (sizer == nullptr) sizer = new LabelAutoSizer(qApp);
+        if (sizer.isNull()) sizer = new LabelAutoSizer(qApp);
         parent->installEventFilter(sizer);
         parent->setProperty("gravitariaAutoSizer", true);
     }

@@ -3,10 +3,13 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QFile>
+#include <QFontInfo>
 #include <QMouseEvent>
 #include <QToolTip>
 
 #include "error_report.h"
+#include "fonts.h"
 #include "errors.h"
 #include "radio_group.h"
 #include "recording_platform.h"
@@ -42,6 +45,23 @@ TEST(RadioGroup, ClickedOnlyWhenTheSelectionChanges) {
     EXPECT_EQ(spy.count(), 2);
     group.setItemIndex(0);
     EXPECT_EQ(spy.count(), 3);
+    group.setItemIndex(9);
+    EXPECT_EQ(group.itemIndex(), 2);
+    EXPECT_EQ(spy.count(), 4);
+    group.setItemIndex(-5);
+    EXPECT_EQ(group.itemIndex(), -1);
+}
+
+TEST(Fonts, TahomaWhenTheSystemHasIt) {
+    testApplication();
+    const QFont font = tahomaFont(15, true);
+    EXPECT_EQ(font.pixelSize(), 15);
+    EXPECT_TRUE(font.bold());
+    if (QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"))) {
+        EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Tahoma"));
+    } else {
+        EXPECT_FALSE(QFontInfo(font).family().isEmpty());
+    }
 }
 
 TEST(TrackBar, ShowsItsPositionWhileDragged) {

@@ -80,6 +80,20 @@ TEST_F(SatelliteFormTest, MemoCoversTheNotebookAndTheMapCoversTheMemo) {
     EXPECT_TRUE(onMap == form->Chart1 || form->Chart1->isAncestorOf(onMap));
 }
 
+TEST_F(SatelliteFormTest, SelfSizingLabelsFollowTheirText) {
+    showForm();
+    QLabel* readout = form->RpositionEnCours;
+    readout->setText(QStringLiteral("R = 12 345 678 km / h = 12 339 298 km"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(readout->pos(), QPoint(7, 88));
+    EXPECT_GE(readout->width(), readout->fontMetrics().horizontalAdvance(readout->text()));
+    // The planned flight time grows to the left of its fixed right edge.
+    clickItem(form->RadioGroup1, 3);
+    EXPECT_EQ(form->TempsDeVol->geometry().right() + 1, 301);
+    EXPECT_GE(form->TempsDeVol->width(),
+              form->TempsDeVol->fontMetrics().horizontalAdvance(form->TempsDeVol->text()));
+}
+
 // Pictures of the window on each page, for the eye: written under /tmp.
 TEST_F(SatelliteFormTest, RendersEveryPage) {
     showForm();
