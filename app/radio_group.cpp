@@ -49,16 +49,17 @@ void TRadioGroup::resizeEvent(QResizeEvent* event) {
 }
 
 void TRadioGroup::arrangeButtons() {
-    // The items share the height below the caption evenly, as the layout
-    // tables' box heights assume.
+    // One column: the items share the height below the caption evenly,
+    // the remainder split above and below, as the layout's box heights
+    // assume.
     if (buttons_.empty()) return;
     const int captionHeight = QFontMetrics(font()).height();
-    const int top = captionHeight + 1;
-    const int available = height() - top - 4;
     const int count = static_cast<int>(buttons_.size());
-    const int rowHeight = std::max(available / count, QFontMetrics(font()).height() + 2);
+    const int available = std::max(height() - captionHeight - 5, count);
+    const int rowHeight = available / count;
+    const int top = captionHeight + 1 + (available % count) / 2;
     for (int i = 0; i < count; ++i) {
-        buttons_[static_cast<std::size_t>(i)]->setGeometry(8, top + i * rowHeight, width() - 16,
+        buttons_[static_cast<std::size_t>(i)]->setGeometry(8, top + i * rowHeight, width() - 10,
                                                             rowHeight);
     }
 }

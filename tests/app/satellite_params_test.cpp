@@ -77,6 +77,27 @@ TEST_F(ParamsTest, DecimalSeparatorInTheExponentIsReportedAndTheMassKept) {
     EXPECT_EQ(platform.boxes.size(), 1u);
 }
 
+TEST_F(ParamsTest, FailingNestedMassChangeEndsTheOuterHandlerWithOneReport) {
+    focus(form->NumMasseExp);
+    QTest::keyClick(form->NumMasseExp, Qt::Key_End);
+    QTest::keyClick(form->NumMasseExp, Qt::Key_Backspace);
+    QTest::keyClicks(form->NumMasseExp, dec());       // "2,": reported once
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    const long double mass = form->orbit.AttractorMass;
+    // Erasing the mantissa sets it to 1,00, whose own change handler fails
+    // on "1,00E2,"; that ends the erasing handler too, before it selects
+    // the text: one more report, and the mass kept.
+    focus(form->NumMasseMantisse);
+    QTest::keyClick(form->NumMasseMantisse, Qt::Key_Backspace);
+    EXPECT_EQ(form->NumMasseMantisse->Text(), mantissa("1", "00"));
+    EXPECT_TRUE(form->NumMasseMantisse->selectedText().isEmpty());
+    EXPECT_EQ(form->orbit.AttractorMass, mass);
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[1].text,
+              QStringLiteral("'") + mantissa("1", "00") + QStringLiteral("E2") + dec() +
+                  QStringLiteral("' n'est pas une valeur en virgule flottante correcte."));
+}
+
 TEST_F(ParamsTest, MantissaWithItsOwnExponentMarkIsReportedAtEachChange) {
     focus(form->NumMasseMantisse);
     QTest::keyClick(form->NumMasseMantisse, Qt::Key_1);   // replaces the selection
