@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -38,6 +39,18 @@ inline void typeText(QWidget* w, const QString& s) {
 // `s` with every ',' replaced by the locale's decimal separator.
 inline QString dec(QString s) {
     return s.replace(QLatin1Char(','), gravitaria::systemDecimalSeparator());
+}
+
+// Processes events until `done()` or `ms` elapsed; whether it got done.
+template <class Pred>
+bool waitUntil(Pred done, int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
 }
 
 inline void setClipboard(const QString& s) { QGuiApplication::clipboard()->setText(s); }

@@ -200,7 +200,7 @@ TEST(FieldsRandom, DecimalFieldKeepsItsReadingRule) {
         f->Loaded();
         ChangeWatch<TFloatEdit> watch(f);
         std::set<QString> seen;
-        for (int i = 0; i < kEvents / 2 && !HasFailure(); ++i) {
+        for (int i = 0; i < kEvents / 4 && !HasFailure(); ++i) {
             const QString before = f->text();
             const int changes = watch.count;
             randomEvent<TFloatEdit>(rng, win, nullptr);

@@ -1,6 +1,8 @@
 // The decimal field: loading, reading, bounded writes, the Min/Max
 // cross-check, typing rules, paste, Escape, focus entry and exit.
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -371,4 +373,62 @@ TEST_F(FloatTest, SeparatorsComeFromTheLocale) {
         EXPECT_EQ(f()->ThousandSeparator(), QLatin1Char(','));
     }
     EXPECT_EQ(f()->CFloatToText(6.0L), QString("6") + d + "00");
+}
+
+namespace {
+
+// Opens the field's context menu, triggers the entry `label` (if enabled)
+// and returns the labels of the enabled entries.
+QStringList useContextMenu(QLineEdit* f, const QString& label) {
+    QStringList enabled;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction* chosen = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a->isEnabled() && !a->isSeparator())
+                enabled << a->text();
+            if (a->text() == label)
+                chosen = a;
+        }
+        menu->close();
+        if (chosen && chosen->isEnabled())
+            chosen->trigger();
+    });
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), f->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(f, &e);
+    return enabled;
+}
+
+}  // namespace
+
+// The context menu (French) applies the same rules as the keys.
+TEST_F(FloatTest, ContextMenuPasteFollowsThePasteRule) {
+    start(6.0L);
+    int exits = 0;
+    f()->OnExit = [&](QObject*) { ++exits; };
+    setClipboard("abc");
+    const QStringList enabled = useContextMenu(f(), "C&oller");
+    EXPECT_TRUE(enabled.contains("Co&uper"));
+    EXPECT_TRUE(enabled.contains("Sélectionner &tout"));
+    EXPECT_EQ(f()->text(), dec("6,00"));
+    setClipboard("50");
+    f()->selectAll();
+    useContextMenu(f(), "C&oller");
+    EXPECT_EQ(f()->text(), dec("10,00"));
+    EXPECT_EQ(exits, 0);                        // opening the menu is no exit
+    EXPECT_TRUE(f()->Entered());
+
+    TSpinEdit spin(win.window.get());
+    spin.setEditorEnabled(false);
+    spin.show();
+    spin.setText("100");
+    spin.selectAll();
+    const QStringList spinEnabled = useContextMenu(&spin, "C&oller");
+    EXPECT_FALSE(spinEnabled.contains("C&oller"));
+    EXPECT_FALSE(spinEnabled.contains("Co&uper"));
+    EXPECT_FALSE(spinEnabled.contains("&Supprimer"));
+    EXPECT_TRUE(spinEnabled.contains("&Copier"));
+    EXPECT_EQ(spin.text(), "100");
 }

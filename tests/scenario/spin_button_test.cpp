@@ -141,16 +141,16 @@ TEST_F(SpinButtonTest, HoldingRepeatsAfter400msThenEvery100ms) {
     EXPECT_EQ(up()->repeatTimer().interval(), 400);
     QTest::qWait(300);
     EXPECT_EQ(f()->text(), "0");               // a timer never fires early
-    QTRY_COMPARE_WITH_TIMEOUT(f()->text(), QString("1"), 2000);
+    EXPECT_TRUE(waitUntil([&] { return f()->text() == "1"; }, 2000));
     EXPECT_EQ(up()->repeatTimer().interval(), 100);
-    QTRY_VERIFY_WITH_TIMEOUT(f()->Value() >= 3, 2000);
+    EXPECT_TRUE(waitUntil([&] { return f()->Value() >= 3; }, 2000));
     // Dragged off the button the repeat waits; back over it, it goes on.
     QTest::mouseMove(up(), QPoint(c.x(), 200));
     const int held = f()->Value();
     QTest::qWait(350);
     EXPECT_EQ(f()->Value(), held);
     QTest::mouseMove(up(), c);
-    QTRY_VERIFY_WITH_TIMEOUT(f()->Value() > held, 2000);
+    EXPECT_TRUE(waitUntil([&] { return f()->Value() > held; }, 2000));
     QTest::mouseRelease(up(), Qt::LeftButton, Qt::NoModifier, c);
     const int released = f()->Value();
     EXPECT_FALSE(up()->repeatTimer().isActive());
