@@ -5,6 +5,7 @@
 namespace gravitaria {
 
 std::size_t PointStore::append(double x, double y) {
+    // Appending leaves every earlier block and its start as they were.
     if (blocks_.empty() || blocks_.back().size() >= kBlockSize) {
         blocks_.emplace_back();
         blocks_.back().reserve(kBlockSize);
@@ -28,6 +29,7 @@ std::size_t PointStore::insertAscending(double x, double y) {
     const std::size_t offset = static_cast<std::size_t>(pos - pts.begin());
     pts.insert(pos, Point{x, y});
     ++size_;
+    cachedBlock_ = cachedStart_ = 0;
     const std::size_t index = indexOf(block, offset);
     splitIfFull(block);
     return index;
@@ -39,11 +41,13 @@ void PointStore::erase(std::size_t index) {
     pts.erase(pts.begin() + static_cast<std::ptrdiff_t>(offset));
     if (pts.empty()) blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
     --size_;
+    cachedBlock_ = cachedStart_ = 0;
 }
 
 void PointStore::clear() {
     blocks_.clear();
     size_ = 0;
+    cachedBlock_ = cachedStart_ = 0;
 }
 
 PointStore::Point PointStore::at(std::size_t index) const {
@@ -54,9 +58,19 @@ PointStore::Point PointStore::at(std::size_t index) const {
 }
 
 std::pair<std::size_t, std::size_t> PointStore::locate(std::size_t index) const {
-    for (std::size_t b = 0; b < blocks_.size(); ++b) {
-        if (index < blocks_[b].size()) return {b, index};
-        index -= blocks_[b].size();
+    std::size_t b = 0;
+    std::size_t start = 0;
+    if (cachedBlock_ < blocks_.size() && index >= cachedStart_) {
+        b = cachedBlock_;
+        start = cachedStart_;
+    }
+    for (; b < blocks_.size(); ++b) {
+        if (index < start + blocks_[b].size()) {
+            cachedBlock_ = b;
+            cachedStart_ = start;
+            return {b, index - start};
+        }
+        start += blocks_[b].size();
     }
     return {blocks_.size(), 0};  // callers check index < size()
 }

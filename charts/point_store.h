@@ -40,6 +40,10 @@ private:
     static constexpr std::size_t kBlockSize = 1024;
     std::vector<std::vector<Point>> blocks_;
     std::size_t size_ = 0;
+    // The block of the last lookup and the index of its first point: reading
+    // the points one after the other then costs no scan.
+    mutable std::size_t cachedBlock_ = 0;
+    mutable std::size_t cachedStart_ = 0;
 
     // Block holding `index` and the index inside it.
     std::pair<std::size_t, std::size_t> locate(std::size_t index) const;
