@@ -95,7 +95,7 @@ void TCustomEdit::Undo() {
 void TCustomEdit::PasteFromClipboard() { pasteFrom(false); }
 
 void TCustomEdit::CutToClipboard() {
-    if (!cutAllowed() || !hasSelectedText())
+    if (!clipboardEditAllowed() || !hasSelectedText())
         return;
     copy();
     deleteSelection();
@@ -402,11 +402,11 @@ QMenu* TCustomEdit::buildContextMenu() {
     a->setEnabled(hasUndo_ && !isReadOnly() && editingAllowed());
     menu->addSeparator();
     a = menu->addAction(QStringLiteral("Co&uper"), this, [this] { CutToClipboard(); });
-    a->setEnabled(selection && cutAllowed());
+    a->setEnabled(selection && clipboardEditAllowed());
     a = menu->addAction(QStringLiteral("&Copier"), this, [this] { copy(); });
     a->setEnabled(selection);
     a = menu->addAction(QStringLiteral("C&oller"), this, [this] { PasteFromClipboard(); });
-    a->setEnabled(!isReadOnly() && cutAllowed() &&
+    a->setEnabled(!isReadOnly() && clipboardEditAllowed() &&
                   !QGuiApplication::clipboard()->text().isEmpty());
     a = menu->addAction(QStringLiteral("&Supprimer"), this, [this] { deleteSelection(); });
     a->setEnabled(selection && editingAllowed());

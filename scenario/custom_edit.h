@@ -74,7 +74,8 @@ protected:
     virtual void editRefused() {}
     // Applies a paste of `clip` (already cut at its first line break).
     virtual void pasteText(const QString& clip);
-    virtual bool cutAllowed() const { return !isReadOnly(); }
+    // Whether cut and paste may change the text.
+    virtual bool clipboardEditAllowed() const { return !isReadOnly(); }
     // Characters typing or pasting may produce; 0 is no limit.
     virtual int typingLimit() const { return 0; }
     // Focus rules. The base entry selects all (AutoSelect, not a left press
@@ -86,7 +87,7 @@ protected:
     // A user edit: sets text and selection, records the undo state, then
     // raises OnChange if the text changed.
     void applyUserEdit(const QString& text, int selStart, int selLength, EditKind kind);
-    // The text the typed character `ch` would give (replacing the selection).
+    // The text `insert` would give, typed or pasted over the selection.
     QString candidateWith(const QString& insert) const;
     // Where an insertion starts: the selection start, or the cursor.
     int insertPosition() const;
@@ -124,9 +125,7 @@ private:
     bool hasUndo_ = false;
     EditKind runKind_ = EditKind::Other;
     bool inRun_ = false;        // the last edit may be continued by the next
-    int runCursor_ = -1;        // cursor after the last edit of the run
     int suppress_ = 0;          // inside our own text writes
-    bool userEdit_ = false;     // a write comes from a user edit
     bool autoSelect_ = true;
     bool entered_ = false;
     bool retaking_ = false;

@@ -127,7 +127,7 @@ void TSpinEdit::pasteText(const QString& clip) {
     TCustomEdit::pasteText(clip);
 }
 
-bool TSpinEdit::cutAllowed() const { return editorEnabled_ && !isReadOnly(); }
+bool TSpinEdit::clipboardEditAllowed() const { return editorEnabled_ && !isReadOnly(); }
 
 void TSpinEdit::exitField() {
     TCustomEdit::exitField();   // OnExit first: the handlers may restore the text

@@ -73,7 +73,7 @@ protected:
     bool editingAllowed() const override;
     void editRefused() override;
     void pasteText(const QString& clip) override;
-    bool cutAllowed() const override;
+    bool clipboardEditAllowed() const override;
     void exitField() override;
 
     void resizeEvent(QResizeEvent* event) override;
