@@ -1,7 +1,6 @@
 // "Im&primer" on the local CUPS PDF printer: one page titled Chart1, the map
 // and its attractor disc stretched inside the page margins (15 % left and
 // right, 10 % top and bottom). Skipped when no PDF printer folder is given.
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -26,15 +25,18 @@ std::optional<QString> runTool(const QString& program, const QStringList& args) 
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The newest Chart1 job file written after `since`, once it is complete
+QStringList jobFiles(const QDir& dir) {
+    return dir.entryList({QStringLiteral("Chart1*.pdf")}, QDir::Files);
+}
+
+// A Chart1 job file that was not there before, once it is complete
 // (pdfinfo reads it).
-QString waitForJobFile(const QDir& dir, const QDateTime& since) {
+QString waitForNewJobFile(const QDir& dir, const QStringList& before) {
     for (int i = 0; i < 600; ++i) {
-        const QFileInfoList files =
-            dir.entryInfoList({QStringLiteral("Chart1*.pdf")}, QDir::Files, QDir::Time);
-        if (!files.isEmpty() && files.first().lastModified() >= since &&
-            runTool(QStringLiteral("pdfinfo"), {files.first().filePath()}))
-            return files.first().filePath();
+        for (const QString& name : jobFiles(dir)) {
+            if (!before.contains(name) && runTool(QStringLiteral("pdfinfo"), {dir.filePath(name)}))
+                return dir.filePath(name);
+        }
         QThread::msleep(100);
     }
     return {};
@@ -51,13 +53,12 @@ TEST_F(RunPrintTest, OnePageWithTheMapAndItsDiscInsideTheMargins) {
     const char* folder = std::getenv("GRAVITARIA_PDF_DIR");
     if (folder == nullptr || *folder == '\0') GTEST_SKIP() << "GRAVITARIA_PDF_DIR is not set";
     const QDir dir(QString::fromLocal8Bit(folder));
-    // File times have whole seconds on some file systems.
-    const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
+    const QStringList before = jobFiles(dir);
 
     form->ButtonImprimer->click();
     ASSERT_TRUE(recorder.boxes.empty()) << recorder.boxes[0].text.toStdString();
 
-    const QString pdf = waitForJobFile(dir, since);
+    const QString pdf = waitForNewJobFile(dir, before);
     ASSERT_FALSE(pdf.isEmpty()) << "no Chart1 job in " << folder;
     const std::optional<QString> info = runTool(QStringLiteral("pdfinfo"), {pdf});
     ASSERT_TRUE(info.has_value());
