@@ -230,8 +230,9 @@ void TChart::mousePressEvent(QMouseEvent* event) {
     } else if (event->button() == Qt::RightButton && AllowPanning == TPanning::Both) {
         drag_ = Drag::Pan;
         dragStart_ = dragNow_ = at;
-        panStartX_ = {bottom_->Minimum(), bottom_->Maximum(), bottom_->Automatic};
-        panStartY_ = {left_->Minimum(), left_->Maximum(), left_->Automatic};
+        if (!zoomed_) saveZoom();
+        panStartX_ = {bottom_->Minimum(), bottom_->Maximum()};
+        panStartY_ = {left_->Minimum(), left_->Maximum()};
     }
 }
 
@@ -252,7 +253,6 @@ void TChart::mouseMoveEvent(QMouseEvent* event) {
         const double dy = my.axisSize() > 0 ? (at.y() - dragStart_.y()) * ry / my.axisSize() : 0;
         bottom_->Automatic = bottom_->AutomaticMinimum = bottom_->AutomaticMaximum = false;
         left_->Automatic = left_->AutomaticMinimum = left_->AutomaticMaximum = false;
-        if (!zoomed_) saveZoom();
         bottom_->SetMinMax(panStartX_.min + dx, panStartX_.max + dx);
         left_->SetMinMax(panStartY_.min + dy, panStartY_.max + dy);
     }

@@ -327,7 +327,7 @@ private:
     Drag drag_ = Drag::None;
     QPoint dragStart_;
     QPoint dragNow_;
-    struct SavedRange { double min, max; bool automatic; };
+    struct SavedRange { double min, max; };
     SavedRange panStartX_{}, panStartY_{};
     struct SavedAxis { double min, max; bool automatic, automaticMinimum, automaticMaximum; };
     SavedAxis unzoomed_[2]{};          // bottom, left: before the first zoom or pan

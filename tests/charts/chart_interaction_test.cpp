@@ -94,6 +94,20 @@ TEST_F(InteractionTest, SpeedChartZoomsIntoADraggedRectangleAndDragBackRestores)
     EXPECT_TRUE(chart.BottomAxis().Automatic);
     EXPECT_EQ(chart.BottomAxis().Minimum(), autoMin);
     EXPECT_GT(chart.BottomAxis().Maximum(), autoMax);  // follows the new point again
+
+    // Panning leaves the automatic range too; dragging back restores it.
+    QTest::mousePress(&chart, Qt::RightButton, Qt::NoModifier, QPoint(300, 200));
+    QTest::mouseMove(&chart, QPoint(340, 200));
+    QTest::mouseRelease(&chart, Qt::RightButton, Qt::NoModifier, QPoint(340, 200));
+    EXPECT_FALSE(chart.BottomAxis().Automatic);
+    EXPECT_LT(chart.BottomAxis().Minimum(), autoMin);
+    QTest::mousePress(&chart, Qt::LeftButton, Qt::NoModifier, b);
+    QTest::mouseMove(&chart, a);
+    QTest::mouseRelease(&chart, Qt::LeftButton, Qt::NoModifier, a);
+    chart.Repaint();
+    EXPECT_TRUE(chart.BottomAxis().Automatic);
+    EXPECT_TRUE(chart.LeftAxis().Automatic);
+    EXPECT_EQ(chart.BottomAxis().Minimum(), autoMin);
 }
 
 TEST_F(InteractionTest, LegendCheckBoxesSwitchSeriesAndShowTheirColours) {
