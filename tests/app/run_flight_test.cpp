@@ -195,6 +195,28 @@ TEST_F(RunFlightTest, ClearingAfterARunLeavesOnlyTheStartPoint) {
     EXPECT_EQ(form->Chart1->BottomAxis().Maximum(), 25000.0);  // the zoom stays
 }
 
+TEST_F(RunFlightTest, WindowCallbackAndAccelerationsServeTheIntegrator) {
+    // Towards the centre, about GM / r^2 = 0.2269 m/s^2 at 42 000 km.
+    TNvector v{};
+    v[1].X = 42.0e6;
+    EXPECT_NEAR(form->Test2UserFunc1(v), -6.67e-11 * 6e24 / (42.0e6 * 42.0e6), 1e-12);
+    EXPECT_EQ(form->Test2UserFunc2(v), 0.0);
+
+    // A sample outside the radius goes on and writes its line; one inside
+    // stops the flight and shows the impact.
+    const int markers = form->Series1->Count();
+    EXPECT_TRUE(form->Test2CallBackFunc(v));  // n = 0: t = 0
+    EXPECT_TRUE(memoLines().last().startsWith(QStringLiteral("0\t    0\t"))) << memoLines().last().toStdString();
+    EXPECT_TRUE(memoLines().last().endsWith(QStringLiteral("\t42000")));
+    v[0].X = 200;  // n = 1 with the 200 s step
+    v[1].X = 1.0e6;
+    EXPECT_FALSE(form->Test2CallBackFunc(v));
+    EXPECT_TRUE(form->CheckImpact->isChecked());
+    EXPECT_EQ(clockColour(*form), kRed);
+    EXPECT_EQ(form->Series1->Count(), markers + 1);
+    EXPECT_EQ(form->orbit.PosX, 1.0e6L);  // the sample's position, in metres
+}
+
 // A platform whose delay fails at one sample: an error in the middle of a run.
 class FailingDelayPlatform : public RecordingPlatform {
 public:
