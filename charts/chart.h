@@ -279,9 +279,12 @@ public:
     // A complete drawing, synchronous: on return the widget shows every point
     // and OnAfterDraw has run. Nothing is drawn while the control is hidden.
     void Repaint();
-    // Prints on the default printer, no dialog, one page, in a job titled
-    // with objectName(); then redraws the screen. GeneralError when there is
-    // no default printer or the job fails (nothing is printed then).
+    // Prints on the default printer with its current paper and orientation,
+    // no dialog, one page, in a job titled with objectName(), into the
+    // PrintMargins rectangle; then redraws the screen. The page is drawn once
+    // on a bitmap first, so an error of the drawing (passed on as it is)
+    // starts no job. GeneralError when there is no default printer or the
+    // printer refuses the job.
     void Print();
     // A bitmap of the client size drawn as on screen, OnAfterDraw included,
     // replaces the clipboard's contents; then redraws the screen.
