@@ -210,10 +210,12 @@ void TCustomFloatEdit::exitField() {
         t = CFloatToText(min_);
     long double v = 0.0L;
     if (!parse(t, v) || v < min_ || v > max_) {
+        // The focus comes back first, so that a message box shown now hands
+        // it back to this field when it closes, not to the one being entered.
+        takeFocusBack();
         showError();
         setValue(enterValue_);
         selectAll();
-        takeFocusBack();
         return;
     }
     TCustomEdit::setText(CFloatToText(v));

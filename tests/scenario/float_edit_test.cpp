@@ -99,7 +99,12 @@ TEST_F(FloatTest, WritingBoundsAndShowsTheErrorMessageOncePerBounding) {
     f()->setErrorMessage(QStringLiteral("Valeur hors limites"));
     f()->setValue(0.5L);
     EXPECT_EQ(f()->text(), dec("1,00"));
+    int changes = 0;
+    f()->OnChange = [&](QObject*) { ++changes; };
     f()->setValue(7.0L);
+    f()->setValue(7.0L);                        // the same text: nothing raised
+    f()->setValue(7.001L);                      // shown as 7,00 too
+    EXPECT_EQ(changes, 1);
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_EQ(rec.boxes[0].text, "Valeur hors limites");
     EXPECT_EQ(rec.boxes[0].caption, "Gravitaria");
@@ -329,6 +334,27 @@ TEST_F(FloatTest, FailedExitTowardAnotherFieldLeavesThatFieldAlone) {
     EXPECT_EQ(QApplication::focusWidget(), spin);
     EXPECT_EQ(spinEvents, 1);                   // its entry only
     EXPECT_EQ(f()->text(), dec("4,00"));
+}
+
+// A message box opened by a refused exit finds the focus back in the field,
+// so closing it hands the focus to the field and not to the one entered.
+TEST_F(FloatTest, FailedExitMessageShownWithTheFocusBackInTheField) {
+    struct FocusAtBox : RecordingPlatform {
+        QWidget* focus = nullptr;
+        void showMessage(const QString& text, const QString& caption) override {
+            focus = QApplication::focusWidget();
+            RecordingPlatform::showMessage(text, caption);
+        }
+    } box;
+    setPlatform(&box);
+    f()->setErrorMessage(QStringLiteral("Valeur incorrecte"));
+    start(6.0L);
+    typeText(f(), dec("0,5"));
+    win.leave();
+    setPlatform(&rec);
+    ASSERT_EQ(box.boxes.size(), 1u);
+    EXPECT_EQ(box.focus, f());
+    EXPECT_EQ(box.boxes[0].caption, "Gravitaria");
 }
 
 TEST_F(FloatTest, EscapeUsesTheValueRememberedAtEntry) {
