@@ -33,3 +33,9 @@ gravitaria_add_gtest(program_random_test
   SOURCES ${PROGRAM_TESTS_DIR}/program_random_test.cpp
   LIBS gravitaria_app Qt6::Test)
 set_tests_properties(program_random_test PROPERTIES TIMEOUT 600)
+
+# cmake --install puts the program, its desktop entry, metainfo and icon in place.
+add_test(NAME program_install_test
+  COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
+          -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/install-check
+          -P ${PROGRAM_TESTS_DIR}/program_install_check.cmake)

@@ -61,9 +61,11 @@ protected:
         return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     }
 
-    // The visible windows whose title is exactly `title`.
+    // The program's visible windows whose title is exactly `title`.
     QStringList visibleWindows(const QString& title) {
-        const QString out = run(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+        // Only this test's program: other tests may have windows on the display.
+        const QString out = run(xdotool, {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--pid"), QString::number(program.processId()),
                                           QStringLiteral("--name"),
                                           QLatin1Char('^') + escapedForEre(title) + QLatin1Char('$')});
         return out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n'));
