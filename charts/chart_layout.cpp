@@ -53,14 +53,6 @@ int maxTextWidth(const QFontMetrics& fm, const std::vector<QString>& texts) {
     return w;
 }
 
-// The label size along the axis: the text height, or for flat labels on a
-// horizontal axis the wider of the two range ends' texts.
-int labelSizeAlong(const TChartAxis& axis, const QFontMetrics& fm, double lo, double hi) {
-    if (!axis.Horizontal() || axis.LabelsAngle % 180 != 0) return fm.height();
-    return std::max(fm.horizontalAdvance(axisLabelText(lo, axis.AxisValuesFormat)),
-                    fm.horizontalAdvance(axisLabelText(hi, axis.AxisValuesFormat)));
-}
-
 // The range an axis shows in this drawing: its own, or for automatic ends
 // the data's, widened by the pixel offsets and rounded to label steps.
 std::pair<double, double> shownRange(const TChartAxis& axis, const Extent& data, int pixels,
@@ -90,8 +82,7 @@ std::pair<double, double> shownRange(const TChartAxis& axis, const Extent& data,
         b += o2 * perPixel;
     }
     if ((autoMin && axis.MinimumRound) || (autoMax && axis.MaximumRound)) {
-        const AxisLabels labels = axisLabels(a, b, pixels, labelSizeAlong(axis, fm, a, b),
-                                             axis.LabelsSeparation, axis.AxisValuesFormat);
+        const AxisLabels labels = fittedLabels(axis, fm, a, b, pixels);
         if (labels.step > 0) {
             if (autoMin && axis.MinimumRound) a = std::floor(a / labels.step) * labels.step;
             if (autoMax && axis.MaximumRound) b = std::ceil(b / labels.step) * labels.step;
@@ -159,6 +150,24 @@ AxisLabels axisLabels(double minimum, double maximum, int pixels, int labelSize,
         out.texts.push_back(axisLabelText(v, picture));
     }
     return out;
+}
+
+// The labels of an axis: their size along it is the text height, or for
+// flat labels on a horizontal axis the widest text, which depends on the
+// step chosen; widen until the widest label fits (a few rounds at most).
+AxisLabels fittedLabels(const TChartAxis& axis, const QFontMetrics& fm, double lo, double hi, int pixels) {
+    const bool alongWidth = axis.Horizontal() && axis.LabelsAngle % 180 == 0;
+    int size = alongWidth ? std::max(fm.horizontalAdvance(axisLabelText(lo, axis.AxisValuesFormat)),
+                                     fm.horizontalAdvance(axisLabelText(hi, axis.AxisValuesFormat)))
+                          : fm.height();
+    AxisLabels labels = axisLabels(lo, hi, pixels, size, axis.LabelsSeparation, axis.AxisValuesFormat);
+    for (int round = 0; alongWidth && round < 4; ++round) {
+        const int widest = maxTextWidth(fm, labels.texts);
+        if (widest <= size) break;
+        size = widest;
+        labels = axisLabels(lo, hi, pixels, size, axis.LabelsSeparation, axis.AxisValuesFormat);
+    }
+    return labels;
 }
 
 ChartLayout TChart::computeLayout(QPainter& p, QSize size) {
@@ -253,12 +262,10 @@ ChartLayout TChart::computeLayout(QPainter& p, QSize size) {
         l.x = AxisMapping{x0, x1, l.plot.left(), l.plot.right(), true};
         l.y = AxisMapping{y0, y1, l.plot.top(), l.plot.bottom(), false};
         if (xa.LabelsVisible) {
-            l.xLabels = axisLabels(x0, x1, l.x.axisSize(), labelSizeAlong(xa, fm, x0, x1),
-                                   xa.LabelsSeparation, xa.AxisValuesFormat);
+            l.xLabels = fittedLabels(xa, fm, x0, x1, l.x.axisSize());
         }
         if (ya.LabelsVisible) {
-            l.yLabels = axisLabels(y0, y1, l.y.axisSize(), labelSizeAlong(ya, fm, y0, y1),
-                                   ya.LabelsSeparation, ya.AxisValuesFormat);
+            l.yLabels = fittedLabels(ya, fm, y0, y1, l.y.axisSize());
         }
         const int xTextW = maxTextWidth(fm, l.xLabels.texts);
         leftBand = 1 + kTick + kLabelGap + maxTextWidth(fm, l.yLabels.texts);

@@ -2,6 +2,7 @@
 // Internal to the chart: the layout of one drawing and the pieces of the
 // drawing order that share it.
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
@@ -61,5 +62,9 @@ double niceStep(double minStep);
 // pixels long along the axis, keeping `separationPercent` of that size free.
 AxisLabels axisLabels(double minimum, double maximum, int pixels, int labelSize,
                       int separationPercent, const QString& picture);
+
+// The labels `axis` shows for lo..hi over `pixels` pixels, spaced for the
+// widest of them.
+AxisLabels fittedLabels(const TChartAxis& axis, const QFontMetrics& fm, double lo, double hi, int pixels);
 
 }  // namespace gravitaria

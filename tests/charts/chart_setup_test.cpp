@@ -2,6 +2,7 @@
 // user's separators (this test runs under a French and under the C locale).
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLocale>
 
 #include "chart_layout.h"
@@ -141,6 +142,24 @@ TEST_F(SetupTest, LabelStepsLeaveTheSeparationBetweenLabels) {
     EXPECT_EQ(niceStep(3), 5);
     EXPECT_EQ(niceStep(6341), 10000);
     EXPECT_EQ(axisLabels(3, 3, 370, 13, 100, QStringLiteral("#,##0")).values, std::vector<double>{3});
+}
+
+// Flat labels on a horizontal axis: the step is chosen for the widest text,
+// not only for the texts of the range's ends ("-1" and "1" but "-0,95").
+TEST_F(SetupTest, FlatHorizontalLabelsDoNotOverlap) {
+    TChart chart;
+    setupSpeedChart(chart);
+    const QFontMetrics fm(chartFont(chart.font()));
+    TChartAxis& x = chart.BottomAxis();
+    for (auto [lo, hi] : {std::pair{-1.0, 1.0}, std::pair{0.0, 11940.0}, std::pair{-0.003, 0.0071}}) {
+        const int pixels = 500;
+        const AxisLabels l = fittedLabels(x, fm, lo, hi, pixels);
+        ASSERT_GE(l.values.size(), 2u) << lo << ".." << hi;
+        int widest = 0;
+        for (const QString& t : l.texts) widest = std::max(widest, fm.horizontalAdvance(t));
+        const double gap = l.step * pixels / (hi - lo);
+        EXPECT_GE(gap, widest * (1 + x.LabelsSeparation / 100.0)) << lo << ".." << hi;
+    }
 }
 
 }  // namespace
