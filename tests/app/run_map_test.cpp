@@ -1,6 +1,7 @@
 // The map's handlers as a user meets them: the pointer readout, a click that
 // places the start, zoom, the attractor disc on screen and in the clipboard
 // bitmap.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
@@ -183,6 +184,16 @@ TEST_F(RunMapTest, ZoomInThenOutRestoresTheRangesExactly) {
         EXPECT_EQ(a->Minimum(), -50000.0);
         EXPECT_EQ(a->Maximum(), 50000.0);
     }
+}
+
+TEST_F(RunMapTest, ZoomWhileTheMemoIsShownBringsTheMapBackInFront) {
+    form->CheckBoxMemo->setChecked(true);
+    ASSERT_FALSE(form->Chart1->isVisible());
+    form->ZoomPlus->click();
+    EXPECT_TRUE(form->Chart1->isVisible());
+    EXPECT_TRUE(form->CheckBoxMemo->isChecked());
+    // The map lies above the memo: the map's top-left pixel is the map's.
+    EXPECT_EQ(form->childAt(5, 5), form->Chart1);
 }
 
 // The silver of the disc at the image's pixel for map value (0, 0).
