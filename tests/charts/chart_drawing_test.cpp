@@ -183,5 +183,42 @@ TEST_F(MapTest, HookIsNotClippedAndShowsInTheClipboardBitmap) {
     EXPECT_EQ(rgbAt(copied.convertToFormat(QImage::Format_RGB32), cx, cy), kSilver.rgb() & 0xFFFFFF);
 }
 
+TEST(ChartLayoutTest, MarginsInPixelsOrPercentAndTitleLinesWithTheirAlignment) {
+    ensureApplication();
+    TChart chart;
+    chart.resize(500, 400);
+    chart.BottomAxis().SetMinMax(0, 100);
+    chart.LeftAxis().SetMinMax(0, 100);
+    chart.show();
+    chart.MarginUnits = TMarginUnits::Pixels;
+    chart.MarginLeft = 3;
+    chart.MarginTop = 4;
+    chart.Repaint();
+    const int left = chart.BottomAxis().IStartPos();
+    const int top = chart.LeftAxis().IStartPos();
+    chart.MarginUnits = TMarginUnits::Percent;
+    chart.MarginLeft = 10;  // 50 pixels of 500
+    chart.MarginTop = 5;    // 20 pixels of 400
+    chart.Repaint();
+    EXPECT_EQ(chart.BottomAxis().IStartPos() - left, 50 - 3);
+    EXPECT_EQ(chart.LeftAxis().IStartPos() - top, 20 - 4);
+
+    chart.Title.Visible = true;
+    chart.Title.Text = QStringList{QStringLiteral("Première ligne"), QStringLiteral("Deuxième")};
+    chart.Title.Alignment = Qt::AlignRight;
+    chart.Repaint();
+    const int titledTop = chart.LeftAxis().IStartPos();
+    EXPECT_GT(titledTop, top + 20 - 4 + 2 * 10);  // two text lines above the plot
+    const QImage img = chart.ScreenImage();
+    const QRect titleBand(0, 20, 500, titledTop - 20 - 8);
+    QRect ink;
+    for (int y = titleBand.top(); y <= titleBand.bottom(); ++y)
+        for (int x = 0; x < 500; ++x)
+            if (qGray(img.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT(ink.left(), 250);  // right-aligned
+    EXPECT_GE(ink.right(), 500 - 3 * 5 - 3);
+}
+
 }  // namespace
 }  // namespace gravitaria
