@@ -14,6 +14,14 @@
 
 namespace gravitaria {
 
+inline constexpr int kTick = 4;        // major tick length outside the plot
+inline constexpr int kMinorTick = 2;
+inline constexpr int kLabelGap = 2;    // between a tick and its label
+inline constexpr int kCheckSize = 10;  // legend check box side
+
+// The widest of the texts, pixels.
+int maxTextWidth(const QFontMetrics& fm, const std::vector<QString>& texts);
+
 struct AxisLabels {
     double step = 0;                 // 0: no labels
     std::vector<double> values;      // label values inside the range
