@@ -9,14 +9,14 @@
 
 int main(int argc, char** argv) {
     gravitaria::TApplication app(argc, argv);
-    gravitaria::configureApplication(app);
     try {
+        gravitaria::configureApplication(app);
         gravitaria::ProgramWindows windows;
         windows.start();
         return app.exec();
     } catch (const std::exception& error) {
-        // Only a failure while the windows are built gets here (a damaged
-        // picture, say): errors inside the event loop are reported there.
+        // Only a failure before the event loop gets here (a damaged picture,
+        // say): errors inside the loop are reported there.
         gravitaria::reportError(error);
         return 1;
     }
