@@ -10,7 +10,8 @@ gravitaria_add_gtest(program_files_test
   LIBS Qt6::Core)
 target_include_directories(program_files_test PRIVATE ${PROJECT_SOURCE_DIR}/app)
 target_compile_definitions(program_files_test PRIVATE
-  GRAVITARIA_APP_RESOURCES="${PROJECT_SOURCE_DIR}/app/resources")
+  GRAVITARIA_APP_RESOURCES="${PROJECT_SOURCE_DIR}/app/resources"
+  GRAVITARIA_PROJECT_VERSION="${PROJECT_VERSION}")
 
 gravitaria_add_gtest(program_windows_test
   SOURCES ${PROGRAM_TESTS_DIR}/program_windows_test.cpp ${PROGRAM_TESTS_DIR}/program_test_support.h

@@ -108,6 +108,27 @@ TEST(ProgramFiles, VersionRecordMatchesTheProgram) {
     EXPECT_TRUE(rc.contains(QStringLiteral("BLOCK \"040C04E4\"")));
     EXPECT_TRUE(rc.contains(QStringLiteral("VALUE \"Translation\", 0x040C, 1252")));
     EXPECT_TRUE(rc.contains(QStringLiteral("1 24 \"gravitaria.manifest\"")));
+    EXPECT_TRUE(rc.contains(QStringLiteral("ICON \"gravitaria.ico\"")));
+}
+
+// The icon beside the script: one 32 x 32 picture in a valid icon file.
+TEST(ProgramFiles, WindowsIconHoldsThe32By32Picture) {
+    const QByteArray ico = readFile(QStringLiteral("windows/gravitaria.ico"));
+    ASSERT_GE(ico.size(), 6 + 16);
+    auto u16 = [&ico](int at) { return static_cast<uchar>(ico[at]) | (static_cast<uchar>(ico[at + 1]) << 8); };
+    auto u32 = [&](int at) { return static_cast<quint32>(u16(at)) | (static_cast<quint32>(u16(at + 2)) << 16); };
+    EXPECT_EQ(u16(0), 0);
+    EXPECT_EQ(u16(2), 1) << "icon type";
+    ASSERT_EQ(u16(4), 1) << "one picture";
+    EXPECT_EQ(static_cast<uchar>(ico[6]), 32);
+    EXPECT_EQ(static_cast<uchar>(ico[7]), 32);
+    const quint32 size = u32(6 + 8), offset = u32(6 + 12);
+    ASSERT_EQ(offset + size, static_cast<quint32>(ico.size()));
+    EXPECT_TRUE(ico.mid(static_cast<qsizetype>(offset), 8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
+}
+
+TEST(ProgramFiles, ProgramVersionIsTheProjectVersion) {
+    EXPECT_EQ(kProgramVersion, QStringLiteral(GRAVITARIA_PROJECT_VERSION));
 }
 
 QMap<QString, QString> desktopEntry() {

@@ -1,4 +1,6 @@
-// Writes the program's pictures into the folder given on the command line.
+// Writes the program's pictures under the resource folder given on the
+// command line: pictures/ for the program and the desktop, windows/ for the
+// Windows icon.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -31,20 +33,22 @@ bool writePng(const QDir& dir, const QString& name, const QImage& image) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s RESOURCE_FOLDER\n", argv[0]);
         return 2;
     }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    const QDir resources(QString::fromLocal8Bit(argv[1]));
+    if (!resources.mkpath(QStringLiteral("pictures")) || !resources.mkpath(QStringLiteral("windows"))) {
+        std::fprintf(stderr, "cannot create the folders under %s\n", argv[1]);
         return 1;
     }
+    const QDir dir(resources.filePath(QStringLiteral("pictures")));
+    const QDir windows(resources.filePath(QStringLiteral("windows")));
     using namespace makepictures;
     const QImage icon = paintSpacecraftIcon();
     bool ok = writeFile(dir, QStringLiteral("telescope.jpg"), encodeJpeg(paintTelescope(), 90)) &&
               writeFile(dir, QStringLiteral("planets.jpg"), encodeJpeg(paintPlanetTable(), 92)) &&
               writePng(dir, QStringLiteral("gravitaria.png"), icon) &&
-              writeFile(dir, QStringLiteral("gravitaria.ico"), icoWithPng(icon)) &&
+              writeFile(windows, QStringLiteral("gravitaria.ico"), icoWithPng(icon)) &&
               writePng(dir, QStringLiteral("bullet-newton.png"), paintAppleBullet()) &&
               writePng(dir, QStringLiteral("bullet-steps.png"), paintStepsBullet()) &&
               writePng(dir, QStringLiteral("bullet-planet.png"), paintRingedPlanetBullet()) &&
