@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <random>
 
@@ -39,11 +40,25 @@ public:
         return shown.empty() ? nullptr : shown[static_cast<std::size_t>(pick(static_cast<int>(shown.size())))];
     }
 
+    // Half of the clicks aim at a control (a button, a field, a tab...), the
+    // others fall anywhere in the window.
     void click(QWidget* window) {
-        const QPoint at(pick(window->width()), pick(window->height()));
-        QWidget* target = window->childAt(at);
-        if (!target) target = window;
-        const QPoint local = target->mapFrom(window, at);
+        QWidget* target = nullptr;
+        QPoint local;
+        std::vector<QWidget*> controls;
+        if (pick(2) == 0) {
+            for (QWidget* c : window->findChildren<QWidget*>())
+                if (c->isVisible() && c->isEnabled() && c->width() > 0 && c->height() > 0) controls.push_back(c);
+        }
+        if (!controls.empty()) {
+            target = controls[static_cast<std::size_t>(pick(static_cast<int>(controls.size())))];
+            local = QPoint(pick(target->width()), pick(target->height()));
+        } else {
+            const QPoint at(pick(window->width()), pick(window->height()));
+            target = window->childAt(at);
+            if (!target) target = window;
+            local = target->mapFrom(window, at);
+        }
         const Qt::MouseButton button = pick(8) == 0 ? Qt::RightButton : Qt::LeftButton;
         if (pick(6) == 0)
             QTest::mouseDClick(target, button, {}, local);
@@ -129,12 +144,21 @@ TEST(ProgramRandomUse, NoCrashNoHangNoErrorPastTheReport) {
             continue;
         }
         clock.start();
-        switch (user.pick(10)) {
+        switch (user.pick(12)) {
         case 0: case 1: case 2: case 3: user.click(window); break;
         case 4: case 5: case 6: user.key(window); break;
         case 7: user.paste(window); break;
         case 8: user.focus(window); break;
         case 9: QApplication::processEvents(); break;
+        case 10:
+            // Another page of the notebook, as a click on its tab would.
+            if (SatelliteForm->isVisible()) SatelliteForm->PageControl1->setCurrentIndex(user.pick(5));
+            break;
+        case 11:
+            // Now and then a close box. No event loop runs here, so ending
+            // the program only takes the windows down; they are started again.
+            if (user.pick(20) == 0) window->close();
+            break;
         }
         slowest = std::max(slowest, clock.elapsed());
         ASSERT_LT(clock.elapsed(), 20000) << "action " << n << " took too long";
