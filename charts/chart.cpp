@@ -211,6 +211,13 @@ void TChart::paintEvent(QPaintEvent*) {
     }
 }
 
+// Shown again, the chart is drawn afresh: what the canvas drew on the old
+// image while it was hidden does not come back.
+void TChart::showEvent(QShowEvent* event) {
+    dirty_ = true;
+    QWidget::showEvent(event);
+}
+
 // --- mouse -----------------------------------------------------------------
 
 void TChart::mousePressEvent(QMouseEvent* event) {

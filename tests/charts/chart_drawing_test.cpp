@@ -158,6 +158,15 @@ TEST_F(MapTest, HiddenChartDoesNotDrawAndIsDrawnOnceWhenShown) {
     QApplication::processEvents();
     EXPECT_EQ(hook.calls, before + 1);
     EXPECT_EQ(chart.BottomAxis().CalcPosPoint(chart.BottomAxis().IEndPos()), 100000);
+    // Shown again without a change: still drawn afresh, without what the
+    // canvas drew on the image while the chart was hidden.
+    chart.hide();
+    chart.Canvas().Brush.Color = QColor(0, 0, 255);
+    chart.Canvas().Ellipse(100, 100, 120, 120);
+    chart.show();
+    QApplication::processEvents();
+    EXPECT_EQ(hook.calls, before + 2);
+    EXPECT_EQ(countColour(chart.grab().toImage(), QColor(0, 0, 255), QRect(100, 100, 20, 20)), 0);
 }
 
 // Zoomed in far beyond the radius: the disc covers plot, axes and margins.
