@@ -11,7 +11,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "chart.h"
 #include "click_label.h"
@@ -346,6 +348,51 @@ TEST_F(ProgramWindowsTest, MemoSwitchSwapsTheMapAndTheMemoWhichKeepsItsText) {
     EXPECT_FALSE(SatelliteForm->CheckBoxMemo->isChecked());
     EXPECT_TRUE(chart->isVisible());
     EXPECT_FALSE(SatelliteForm->Memo1->isVisible());
+}
+
+// With the real message boxes: each one is modal for the whole application,
+// so the main window takes no click until OK is pressed.
+TEST_F(ProgramWindowsTest, InformationMessagesAreModal) {
+    click(SplashForm->Button1);
+    SatelliteForm->PageControl1->setCurrentWidget(SatelliteForm->TabSheet5);   // "A propos"
+    ASSERT_TRUE(SatelliteForm->ButtonWiki->isVisible());
+    setPlatform(nullptr);
+    const struct {
+        QWidget* opener;
+        QString caption;
+    } cases[] = {
+        {SatelliteForm->Licence, QStringLiteral("Gravitaria")},
+        {SatelliteForm->Image3, QStringLiteral("Avertissement de la Force")},
+    };
+    for (const auto& c : cases) {
+        QString seenCaption;
+        bool modal = false;
+        QWidget* opener = c.opener;
+        QTimer::singleShot(0, qApp, [this, opener] { click(opener); });
+        const int code = runEventLoop(
+            [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (!box) return;
+                seenCaption = box->windowTitle();
+                modal = box->windowModality() == Qt::ApplicationModal;
+                // A click through the window system, as the user's mouse does.
+                QWidget* wiki = SatelliteForm->ButtonWiki;
+                QTest::mouseClick(SatelliteForm->windowHandle(), Qt::LeftButton, {},
+                                  wiki->mapTo(SatelliteForm, wiki->rect().center()));
+                QTest::keyClick(box, Qt::Key_Return);   // OK
+            },
+            50);
+        EXPECT_EQ(code, kLoopStillRunning);
+        EXPECT_EQ(seenCaption, c.caption);
+        EXPECT_TRUE(modal);
+        EXPECT_FALSE(WikiForm->isVisible()) << "the main window took a click under the box";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "OK closed the box";
+    }
+    setPlatform(&platform);
+    QWidget* wiki = SatelliteForm->ButtonWiki;   // and takes it again afterwards
+    QTest::mouseClick(SatelliteForm->windowHandle(), Qt::LeftButton, {},
+                      wiki->mapTo(SatelliteForm, wiki->rect().center()));
+    EXPECT_TRUE(WikiForm->isVisible());
 }
 
 // The switch itself, on plain widgets: only the tick decides.
