@@ -47,6 +47,10 @@ QSize TSatelliteForm::outerSize() const {
     return size() + QSize(kFrameWidth, kFrameHeight);
 }
 
+QSize TSatelliteForm::reportedOuterSize() const {
+    return isWindow() ? frameGeometry().size() : size();
+}
+
 void TSatelliteForm::bindEvents() {
     // Start fields: the bindings of NumVox and NumVoy are deliberately
     // crossed (a change of either goes to NumXChange, a click in NumVoy to
@@ -129,7 +133,8 @@ void TSatelliteForm::placeChildren() {
 void TSatelliteForm::SetAxisIsometric(QObject* /*Sender*/) {
     // The map is the square whose side is the smaller of the room left of
     // the notebook and the room above the lower band.
-    const QSize outer = outerSize();
+    const QSize outer = reportedOuterSize();
+    squaredForOuterSize_ = outer;
     const int height = outer.height() - GroupBox5->height() - 42;
     const int width = outer.width() - kTabSheetWidth - 36;
     const int side = std::min(width, height);
@@ -147,6 +152,12 @@ void TSatelliteForm::resizeEvent(QResizeEvent* event) {
     }
     placeChildren();
     runHandler([this] { SetAxisIsometric(this); });
+}
+
+void TSatelliteForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (reportedOuterSize() != squaredForOuterSize_)
+        runHandler([this] { SetAxisIsometric(this); });
 }
 
 void TSatelliteForm::showEvent(QShowEvent* event) {

@@ -165,9 +165,14 @@ public:
     void FormCreate(QObject* Sender);
     void SetAxisIsometric(QObject* Sender);
     void fermeture(QObject* Sender, TCloseAction& Action);
-    // The outer size, frame included, that the size limits and the map's
-    // sizing rule refer to.
+    // The outer size that the size limits refer to: the client size plus the
+    // frame of a standard 96-dpi title bar and border, whatever the window
+    // manager draws, so that the layout is the same everywhere.
     QSize outerSize() const;
+    // The outer size the window system reports, frame and caption bar
+    // included, that the map's sizing rule reads; the client size where the
+    // window system reports no frame.
+    QSize reportedOuterSize() const;
 
     // ---- Presets and parameter fields (satellite_params.cpp).
     void attracteurClick(QObject* Sender);
@@ -215,6 +220,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The frame a window manager adds after the window is shown arrives
+    // with a move; the map is squared again when it changes the outer size.
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -231,6 +239,8 @@ private:
     void placeChildren();
 
     bool shownOnce_ = false;
+    // The outer size the map was last squared for.
+    QSize squaredForOuterSize_;
 };
 
 }  // namespace gravitaria

@@ -96,7 +96,8 @@ QPushButton* button(QWidget* parent, const QString& text, int left, int top, int
                     int height) {
     auto* b = new QPushButton(text, parent);
     b->setGeometry(left, top, width, height);
-    b->setAutoDefault(false);
+    // A focused button is clicked by Enter as well as by Space.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -421,6 +422,12 @@ void TSatelliteForm::buildTabOrder() {
         Memo1, Chart1,
     };
     for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void setClockColour(QLabel& clock, const QColor& colour) {
+    QPalette p = clock.palette();
+    p.setColor(QPalette::WindowText, colour);
+    clock.setPalette(p);
 }
 
 }  // namespace gravitaria

@@ -1,5 +1,7 @@
 #pragma once
 // Layout constants and label helpers of the main window.
+#include <QColor>
+
 class QLabel;
 
 namespace gravitaria {
@@ -22,5 +24,11 @@ inline constexpr const char* kAutoSizeProperty = "gravitariaAutoSize";
 
 // Sizes a label to its text (a right-aligned one keeps its right edge).
 void fitLabel(QLabel* label);
+
+// The flight clock's text colours: yellow while a flight is possible, red
+// after a collision.
+inline const QColor kClockYellow{0xFF, 0xFF, 0x00};
+inline const QColor kClockRed{0xFF, 0x00, 0x00};
+void setClockColour(QLabel& clock, const QColor& colour);
 
 }  // namespace gravitaria

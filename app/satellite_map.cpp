@@ -21,7 +21,6 @@ namespace gravitaria {
 
 namespace {
 
-const QColor kClockYellow(0xFF, 0xFF, 0x00);
 
 // Both axes scaled about the origin by f, each end in turn; with the map
 // hidden meanwhile, it is drawn once with the new ranges.
@@ -67,9 +66,7 @@ void TSatelliteForm::ZoomMoinsClick(QObject* /*Sender*/) { zoomMap(*Chart1, 2.0)
 
 void TSatelliteForm::ButtonEffacerClick(QObject* Sender) {
     CheckImpact->setChecked(false);
-    QPalette p = NumLabTempsDeVol->palette();
-    p.setColor(QPalette::WindowText, kClockYellow);
-    NumLabTempsDeVol->setPalette(p);
+    setClockColour(*NumLabTempsDeVol, kClockYellow);
     NumLabTempsDeVol->setText(QStringLiteral("0"));
     Memo1->clear();
     Series1->Clear();

@@ -22,7 +22,6 @@ namespace gravitaria {
 
 namespace {
 
-const QColor kClockYellow(0xFF, 0xFF, 0x00);
 
 void setText(TCustomEdit* field, const QString& text) {
     field->setText(text);
@@ -140,9 +139,7 @@ void TSatelliteForm::NumYChange(QObject* /*Sender*/) {
     orbit.PosY = startPositionKm(NumY->Value(), unite);
     // A new start clears the collision shown by the last run.
     CheckImpact->setChecked(false);
-    QPalette p = NumLabTempsDeVol->palette();
-    p.setColor(QPalette::WindowText, kClockYellow);
-    NumLabTempsDeVol->setPalette(p);
+    setClockColour(*NumLabTempsDeVol, kClockYellow);
 }
 
 // ---- Leaving a field.

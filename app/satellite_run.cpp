@@ -13,21 +13,13 @@
 #include "locale_separators.h"
 #include "platform.h"
 #include "satellite_form.h"
+#include "satellite_layout.h"
 #include "spin_edit.h"
 #include "track_bar.h"
 
 namespace gravitaria {
 
 namespace {
-
-const QColor kClockYellow(0xFF, 0xFF, 0x00);
-const QColor kClockRed(0xFF, 0x00, 0x00);
-
-void setFontColour(QLabel& label, const QColor& colour) {
-    QPalette p = label.palette();
-    p.setColor(QPalette::WindowText, colour);
-    label.setPalette(p);
-}
 
 // The window's side of a run: series, map, delay, clock, collision
 // indicator and memo.
@@ -40,7 +32,7 @@ public:
 
     void beginRun() override {
         f_.CheckImpact->setChecked(false);
-        setFontColour(*f_.NumLabTempsDeVol, kClockYellow);
+        setClockColour(*f_.NumLabTempsDeVol, kClockYellow);
         // The speed chart shows one run; the map keeps every run until cleared.
         f_.Series3->Clear();
         f_.Series4->Clear();
@@ -92,7 +84,7 @@ public:
     }
 
     void showCollision(const SampleRecord& rec) override {
-        setFontColour(*f_.NumLabTempsDeVol, kClockRed);
+        setClockColour(*f_.NumLabTempsDeVol, kClockRed);
         f_.CheckImpact->setChecked(true);
         f_.Series1->AddXY(rec.xk, rec.yk);
         f_.Series1->RefreshSeries();

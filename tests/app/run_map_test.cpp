@@ -138,6 +138,11 @@ TEST_F(RunMapTest, ClickPlacesTheStartAndMovesTheFocusToLaunch) {
     ASSERT_GT(form->Series2->Count(), trail + 1);
     EXPECT_TRUE(hasPoint(*form->Series2, std::trunc(mapX), std::trunc(mapY), 0));
     EXPECT_TRUE(hasPoint(*form->Series2, mapX, mapY, 1e-6));
+
+    // Enter on the focused launch button launches another run.
+    const int afterSpace = form->Series2->Count();
+    QTest::keyClick(form->ButtonEuler, Qt::Key_Return);
+    EXPECT_GT(form->Series2->Count(), afterSpace);
 }
 
 TEST_F(RunMapTest, ClickOnTheSunMapSetsMillionsOfKilometres) {

@@ -27,9 +27,15 @@ TEST_F(SatelliteFormTest, OuterSizeLimits) {
 
 TEST_F(SatelliteFormTest, ChildrenFollowTheirEdgesAndTheMapStaysSquare) {
     showForm();
-    // At the initial size the map is the smaller of 800 - 332 - 36 and
-    // 600 - 120 - 42.
-    EXPECT_EQ(form->Chart1->geometry(), QRect(0, 0, 432, 432));
+    // The map is the smaller of (outer width - 332 - 36) and (outer height -
+    // 120 - 42), the outer size being the one the window system reports: the
+    // client size here, where no frame is drawn.
+    const auto expectedSide = [this] {
+        const QSize outer = form->reportedOuterSize();
+        return std::min(outer.width() - 332 - 36, outer.height() - 120 - 42);
+    };
+    EXPECT_EQ(form->reportedOuterSize(), form->frameGeometry().size());
+    EXPECT_EQ(form->Chart1->geometry(), QRect(0, 0, expectedSide(), expectedSide()));
     struct Case {
         int dx, dy;
     };
@@ -43,8 +49,7 @@ TEST_F(SatelliteFormTest, ChildrenFollowTheirEdgesAndTheMapStaysSquare) {
         EXPECT_EQ(form->GroupBox5->geometry(), QRect(8, 440 + c.dy, 205 + c.dx, 120));
         EXPECT_EQ(form->Memo1->pos(), QPoint(0, 0));
         EXPECT_EQ(form->Memo1->width(), 785);
-        const int side = std::min(800 + c.dx - 332 - 36, 600 + c.dy - 120 - 42);
-        EXPECT_EQ(form->Chart1->geometry(), QRect(0, 0, side, side));
+        EXPECT_EQ(form->Chart1->geometry(), QRect(0, 0, expectedSide(), expectedSide()));
     }
 }
 
