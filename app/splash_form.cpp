@@ -1,5 +1,7 @@
 #include "splash_form.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
