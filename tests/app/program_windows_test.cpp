@@ -137,10 +137,11 @@ TEST_F(ProgramWindowsTest, StartWindowLayout) {
 }
 
 // What the user sees: the pictures are drawn where the layout puts them.
-// The renderings are kept next to the test for a look.
+// The renderings are kept in the test's build folder for a look.
 TEST_F(ProgramWindowsTest, WindowsRenderTheirPictures) {
     const QImage splash = SplashForm->grab().toImage();
-    splash.save(QStringLiteral("program-start-window.png"));
+    const QString artifacts = QStringLiteral(QT_TESTCASE_BUILDDIR) + QLatin1Char('/');
+    splash.save(artifacts + QStringLiteral("program-start-window.png"));
     const QColor face = SplashForm->palette().color(QPalette::Window);
     auto differsFromFace = [&face](const QImage& image, const QRect& box) {
         int differing = 0;
@@ -159,7 +160,7 @@ TEST_F(ProgramWindowsTest, WindowsRenderTheirPictures) {
 
     WikiForm->show();
     const QImage extract = WikiForm->grab().toImage();
-    extract.save(QStringLiteral("program-extract-window.png"));
+    extract.save(artifacts + QStringLiteral("program-extract-window.png"));
     EXPECT_EQ(extract.size(), QSize(659, 328));
     EXPECT_EQ(extract.pixelColor(650, 320).lightness() > 200, true) << "white page of the extract";
 }
