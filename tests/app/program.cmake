@@ -26,7 +26,8 @@ gravitaria_add_gtest(program_xvfb_test
   LIBS Qt6::Gui)
 target_compile_definitions(program_xvfb_test PRIVATE
   GRAVITARIA_PROGRAM="$<TARGET_FILE:gravitaria>"
-  GRAVITARIA_GRAB_TOOL="$<TARGET_FILE:x11_window_grab>")
+  GRAVITARIA_GRAB_TOOL="$<TARGET_FILE:x11_window_grab>"
+  GRAVITARIA_ARTIFACT_DIR="${CMAKE_CURRENT_BINARY_DIR}")
 add_dependencies(program_xvfb_test gravitaria x11_window_grab)
 set_tests_properties(program_xvfb_test PROPERTIES TIMEOUT 180)
 

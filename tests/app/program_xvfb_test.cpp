@@ -3,7 +3,7 @@
 // server as a user's keyboard would: the start window comes up alone,
 // Return (or Alt+S) opens the main window, Return there launches the Earth
 // run, and Alt+Q ends the program with exit code 0. A picture of each
-// window is kept next to the test (program-xvfb-*.png).
+// window is kept in the test's build folder (program-xvfb-*.png).
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -91,7 +91,7 @@ protected:
     }
 
     QImage grab(const QString& window, const QString& name) {
-        const QString file = QStringLiteral("program-xvfb-%1.png").arg(name);
+        const QString file = QStringLiteral(GRAVITARIA_ARTIFACT_DIR "/program-xvfb-%1.png").arg(name);
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(GRAVITARIA_GRAB_TOOL), {window, file});
