@@ -7,9 +7,11 @@ namespace gravitaria {
 
 namespace {
 
+// Only the regular face is loaded: the packaged bold face is the regular
+// outline spaced wider, which reads as regular and overflows bold captions.
+// Qt thickens the regular outline for bold text instead.
 const char* const kTahomaFiles[] = {
     "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
 };
 
 QString findFamily() {

@@ -50,9 +50,21 @@ TClickLabel* linkLabel(QWidget* parent, const QString& text, int left, int top, 
     return label;
 }
 
+// The titles end this far inside the window's right edge.
+constexpr int kTitleRightEdge = 594 - 6;
+
 void setBoldFont(QLabel* label, int pixels) {
     label->setFont(tahomaFont(pixels, true));
     label->adjustSize();
+}
+
+// A bold title that keeps inside the window: its font is made smaller, a
+// pixel at a time, while the text would run past `rightEdge`.
+void setBoldTitleFont(QLabel* label, int pixels, int rightEdge) {
+    for (int size = pixels; size >= pixels / 2; --size) {
+        setBoldFont(label, size);
+        if (label->x() + label->width() <= rightEdge) return;
+    }
 }
 
 }  // namespace
@@ -80,9 +92,9 @@ void TSplashForm::createControls() {
                            .arg(kMakerName));
 
     Label1 = autoLabel(this, kProgramName, 242, 16);
-    setBoldFont(Label1, 72);
+    setBoldTitleFont(Label1, 72, kTitleRightEdge);
     Label2 = autoLabel(this, QStringLiteral("Lycée de l'") + kMakerName, 242, 96);
-    setBoldFont(Label2, 43);
+    setBoldTitleFont(Label2, 43, kTitleRightEdge);
 
     Image2 = new TClickLabel(this);
     Image2->setPixmap(applicationIconPixmap());
