@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Gravitaria and starts it.
+# Installs what is missing, builds the Gravitaria program and starts it on
+# the user's desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
-if [ -x build/app/gravitaria ]; then
-  exec build/app/gravitaria
-fi
-# Until the desktop program is built, show the Earth scenario's table.
-exec build/tools/gravitaria-table/gravitaria-table 6e24 6380 30000 40000 0 0 200 100
+cmake --build build --target gravitaria -j "$(nproc)"
+exec build/app/gravitaria
