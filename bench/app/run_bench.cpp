@@ -22,8 +22,12 @@ using gravitaria::TSatelliteForm;
 constexpr int kPositions = 1000;
 constexpr int kSamples = kPositions + 1;
 
+// The window lives while the application does: main() destroys it before
+// the QApplication goes.
+std::unique_ptr<TSatelliteForm> form;
+
 TSatelliteForm& window() {
-    static std::unique_ptr<TSatelliteForm> form = [] {
+    if (!form) form = [] {
         auto f = std::make_unique<TSatelliteForm>();
         f->show();
         if (!QTest::qWaitForWindowExposed(f.get())) std::abort();
@@ -76,5 +80,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    form.reset();
     return 0;
 }
