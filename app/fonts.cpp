@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFontDatabase>
 
@@ -14,6 +16,9 @@ const char* const kTahomaFiles[] = {
     "/usr/share/wine/fonts/tahoma.ttf",
 };
 
+// Whether the family came from our own copy of the regular face only.
+bool boldIsThickened = false;
+
 QString findFamily() {
     QString family;
     for (const char* path : kTahomaFiles) {
@@ -22,7 +27,10 @@ QString findFamily() {
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (family.isEmpty() && !families.isEmpty()) family = families.first();
     }
-    if (!family.isEmpty()) return family;
+    if (!family.isEmpty()) {
+        boldIsThickened = true;
+        return family;
+    }
     // Narrow sans-serifs first: Tahoma is narrower than most, and every
     // caption was sized for it.
     const QStringList installed = QFontDatabase::families();
@@ -42,6 +50,7 @@ QString loadTahoma() {
 
 QFont tahomaFont(int pixelHeight, bool bold) {
     QFont font(loadTahoma());
+    if (bold && boldIsThickened) pixelHeight = std::min(pixelHeight, kLargestThickenedBoldPixels);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);

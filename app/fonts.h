@@ -7,11 +7,17 @@
 
 namespace gravitaria {
 
-// Registers Tahoma (regular and bold) with the application once; returns
-// the family name to use. Needs a QGuiApplication.
+// Registers Tahoma with the application once; returns the family name to
+// use. Needs a QGuiApplication.
 QString loadTahoma();
 
-// Tahoma (or its stand-in) with a character height in pixels.
+// The largest character height at which Qt thickens a regular face for
+// bold text: larger text is drawn from outlines that it does not thicken.
+inline constexpr int kLargestThickenedBoldPixels = 63;
+
+// Tahoma (or its stand-in) with a character height in pixels. Bold text
+// drawn from the loaded regular face is held to kLargestThickenedBoldPixels
+// so that it still reads as bold.
 QFont tahomaFont(int pixelHeight, bool bold = false);
 
 }  // namespace gravitaria

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QFile>
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -61,6 +63,34 @@ TEST(Fonts, TahomaWhenTheSystemHasIt) {
         EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Tahoma"));
     } else {
         EXPECT_FALSE(QFontInfo(font).family().isEmpty());
+    }
+}
+
+// Dark pixels of a text drawn in black on white.
+int inkOf(const QFont& font, const QString& text) {
+    QImage image(800, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(10, 150, text);
+    painter.end();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) ++ink;
+    return ink;
+}
+
+TEST(Fonts, BoldTextReadsAsBoldAtEverySize) {
+    testApplication();
+    const QString text = QStringLiteral("Gravitaria");
+    for (int pixels : {11, 13, 15, 32, 43, 72}) {
+        SCOPED_TRACE(pixels);
+        const QFont bold = tahomaFont(pixels, true);
+        EXPECT_LE(bold.pixelSize(), pixels);
+        const QFont regular = tahomaFont(bold.pixelSize(), false);
+        EXPECT_GT(inkOf(bold, text), inkOf(regular, text) * 6 / 5);
     }
 }
 
