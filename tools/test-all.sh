@@ -18,9 +18,15 @@ trap cleanup EXIT
 if command -v Xvfb >/dev/null; then
   for n in $(seq 87 120); do
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
-      Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      # -noreset: the server must not reset (and refuse connections) each
+      # time its last client, a program under test, goes away.
+      Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
       XVFB_PID=$!
       export GRAVITARIA_XVFB_DISPLAY=:$n
+      for _ in $(seq 1 100); do
+        xdpyinfo -display ":$n" >/dev/null 2>&1 && break
+        sleep 0.1
+      done
       break
     fi
   done
