@@ -192,6 +192,18 @@ public:
     void RadioGroup1Click(QObject* Sender);
     void GrafInit(QObject* Sender);
 
+    // ---- Steps several handlers share (satellite_params.cpp).
+    // PosX and PosY in km from the start fields.
+    void updateStartPosition();
+    // AttractorMass from the mantissa and exponent texts.
+    void updateAttractorMass();
+    // TempsDeVol shows dt x N.
+    void showPlannedFlightTime();
+    // The check box unticked and the clock back to yellow.
+    void clearCollisionIndicator();
+    // Series1 to Series5 emptied, in this order.
+    void clearAllSeries();
+
     // ---- Flight run (satellite_run.cpp).
     void ButtonEulerClick(QObject* Sender);
     double Test2UserFunc1(TNvector V);

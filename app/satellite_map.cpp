@@ -4,14 +4,13 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "chart.h"
 #include "chart_setup.h"
-#include "error_report.h"
 #include "locale_separators.h"
+#include "nested_changes.h"
 #include "pointer_readout.h"
 #include "satellite_form.h"
 #include "satellite_layout.h"
@@ -65,19 +64,13 @@ void TSatelliteForm::ZoomPlusClick(QObject* /*Sender*/) { zoomMap(*Chart1, 0.5);
 void TSatelliteForm::ZoomMoinsClick(QObject* /*Sender*/) { zoomMap(*Chart1, 2.0); }
 
 void TSatelliteForm::ButtonEffacerClick(QObject* Sender) {
-    CheckImpact->setChecked(false);
-    setClockColour(*NumLabTempsDeVol, kClockYellow);
+    clearCollisionIndicator();
     NumLabTempsDeVol->setText(QStringLiteral("0"));
     Memo1->clear();
-    Series1->Clear();
-    Series2->Clear();
-    Series3->Clear();
-    Series4->Clear();
-    Series5->Clear();
+    clearAllSeries();
     // Unticking the memo switch runs its handler, which brings the map back
     // in front of the memo.
-    CheckBoxMemo->setChecked(false);
-    rethrowPending();
+    setChecked(CheckBoxMemo, false);
     GrafInit(Sender);
 }
 
@@ -107,10 +100,8 @@ void TSatelliteForm::Chart1MouseDown(QObject* /*Sender*/, Qt::MouseButton /*Butt
     orbit.PosY = mapY;
     // Each field's change handler runs inside the setting; a value past the
     // fields' 32-bit range stops here with what was done before it kept.
-    NumX->setValue(startFieldValue(mapX, unite));
-    rethrowPending();
-    NumY->setValue(startFieldValue(mapY, unite));
-    rethrowPending();
+    setValue(NumX, startFieldValue(mapX, unite));
+    setValue(NumY, startFieldValue(mapY, unite));
     ButtonEuler->setFocus();
     Series1->Delete(Series1->Count() - 1);
     Series1->AddXY(static_cast<double>(orbit.PosX), static_cast<double>(orbit.PosY));

@@ -1,16 +1,17 @@
 // The handlers of the parameter fields and of the two preset radio groups:
 // they read the fields, call the rules of scenario/, and write the results
 // into the fields and the model state. A field or radio change made here
-// runs that control's own handler at once; rethrowPending() then ends this
-// handler too when that nested one failed.
+// runs that control's own handler at once; the setters of nested_changes.h
+// (and rethrowPending() after an undo) then end this handler too when that
+// nested one failed.
 #include <QCheckBox>
 #include <QLabel>
-#include <QPalette>
 
 #include "chart.h"
 #include "error_report.h"
 #include "float_edit.h"
 #include "locale_separators.h"
+#include "nested_changes.h"
 #include "parameter_rules.h"
 #include "presets.h"
 #include "radio_group.h"
@@ -21,22 +22,6 @@
 namespace gravitaria {
 
 namespace {
-
-
-void setText(TCustomEdit* field, const QString& text) {
-    field->setText(text);
-    rethrowPending();
-}
-
-void setValue(TSpinEdit* field, std::int32_t value) {
-    field->setValue(value);
-    rethrowPending();
-}
-
-void setItemIndex(TRadioGroup* group, int index) {
-    group->setItemIndex(index);
-    rethrowPending();
-}
 
 // Undoes the erasure of an emptied field when it is left.
 void restoreIfEmpty(TCustomEdit* field) {
@@ -54,8 +39,7 @@ void TSatelliteForm::attracteurClick(QObject* Sender) {
     const int index = attracteur->itemIndex();
     if (const AttractorPreset* preset = attractorPreset(index)) {
         orbit.AttractorMass = preset->mass;
-        NumMasseMantisse->setValue(preset->mantissa);
-        rethrowPending();
+        setValue(NumMasseMantisse, preset->mantissa);
         setText(NumMasseExp, preset->exponentText);
         setText(NumRayon, preset->radiusText);
         if (const auto& start = preset->start) {
@@ -90,7 +74,7 @@ void TSatelliteForm::attracteurClick(QObject* Sender) {
     Label3->setText(startYCaption(unite));
     Label16->setText(unite);
     for (QLabel* l : {Label2, Label3, Label16}) fitLabel(l);
-    for (TLineSeries* s : {Series1, Series2, Series3, Series4, Series5}) s->Clear();
+    clearAllSeries();
     GrafInit(Sender);
     if (index >= 0 && index < attracteur->items().size()) {
         setWindowTitle(attractorWindowCaption(attracteur->items().at(index)));
@@ -98,9 +82,7 @@ void TSatelliteForm::attracteurClick(QObject* Sender) {
 }
 
 void TSatelliteForm::GrafInit(QObject* /*Sender*/) {
-    TempsDeVol->setText(
-        plannedFlightText(NumDt->Value(), NumNombrePoints->Value(), systemSeparators()));
-    fitLabel(TempsDeVol);
+    showPlannedFlightTime();
     const double x = static_cast<double>(startPositionKm(NumX->Value(), unite));
     const double y = static_cast<double>(startPositionKm(NumY->Value(), unite));
     Series2->AddXY(x, y);
@@ -112,34 +94,26 @@ void TSatelliteForm::GrafInit(QObject* /*Sender*/) {
 void TSatelliteForm::NumMasseMantisChange(QObject* /*Sender*/) {
     if (NumMasseMantisse->Text().isEmpty()) {
         // Runs this handler again, nested, for the text 1,00.
-        NumMasseMantisse->setValue(1.0L);
-        rethrowPending();
+        setValue(NumMasseMantisse, 1.0L);
         NumMasseMantisse->SelectAll();
     }
-    orbit.AttractorMass = attractorMassFromTexts(
-        NumMasseMantisse->Text(), NumMasseExp->Text(), NumMasseMantisse->DecimalSeparator());
+    updateAttractorMass();
 }
 
-void TSatelliteForm::NumMasseExpChange(QObject* /*Sender*/) {
-    orbit.AttractorMass = attractorMassFromTexts(
-        NumMasseMantisse->Text(), NumMasseExp->Text(), NumMasseMantisse->DecimalSeparator());
-}
+void TSatelliteForm::NumMasseExpChange(QObject* /*Sender*/) { updateAttractorMass(); }
 
 // ---- Start position.
 
 void TSatelliteForm::NumXChange(QObject* /*Sender*/) {
     if (NumX->Text().isEmpty()) return;
-    orbit.PosX = startPositionKm(NumX->Value(), unite);
-    orbit.PosY = startPositionKm(NumY->Value(), unite);
+    updateStartPosition();
 }
 
 void TSatelliteForm::NumYChange(QObject* /*Sender*/) {
     if (NumY->Text().isEmpty()) return;
-    orbit.PosX = startPositionKm(NumX->Value(), unite);
-    orbit.PosY = startPositionKm(NumY->Value(), unite);
+    updateStartPosition();
     // A new start clears the collision shown by the last run.
-    CheckImpact->setChecked(false);
-    setClockColour(*NumLabTempsDeVol, kClockYellow);
+    clearCollisionIndicator();
 }
 
 // ---- Leaving a field.
@@ -171,9 +145,34 @@ void TSatelliteForm::RadioGroup1Click(QObject* /*Sender*/) {
         setValue(NumNombrePoints, preset->points);
         setValue(NumDt, preset->dt);
     }
+    showPlannedFlightTime();
+}
+
+// ---- Steps several handlers share.
+
+void TSatelliteForm::updateStartPosition() {
+    orbit.PosX = startPositionKm(NumX->Value(), unite);
+    orbit.PosY = startPositionKm(NumY->Value(), unite);
+}
+
+void TSatelliteForm::updateAttractorMass() {
+    orbit.AttractorMass = attractorMassFromTexts(
+        NumMasseMantisse->Text(), NumMasseExp->Text(), NumMasseMantisse->DecimalSeparator());
+}
+
+void TSatelliteForm::showPlannedFlightTime() {
     TempsDeVol->setText(
         plannedFlightText(NumDt->Value(), NumNombrePoints->Value(), systemSeparators()));
     fitLabel(TempsDeVol);
+}
+
+void TSatelliteForm::clearCollisionIndicator() {
+    CheckImpact->setChecked(false);
+    setClockColour(*NumLabTempsDeVol, kClockYellow);
+}
+
+void TSatelliteForm::clearAllSeries() {
+    for (TLineSeries* s : {Series1, Series2, Series3, Series4, Series5}) s->Clear();
 }
 
 }  // namespace gravitaria

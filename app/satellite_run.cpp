@@ -3,7 +3,6 @@
 // through the FlightDisplay hooks, in the driver's order.
 #include <QCheckBox>
 #include <QLabel>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -31,8 +30,7 @@ public:
     void attach(const FlightRun& run) { run_ = &run; }
 
     void beginRun() override {
-        f_.CheckImpact->setChecked(false);
-        setClockColour(*f_.NumLabTempsDeVol, kClockYellow);
+        f_.clearCollisionIndicator();
         // The speed chart shows one run; the map keeps every run until cleared.
         f_.Series3->Clear();
         f_.Series4->Clear();

@@ -95,7 +95,7 @@ void TCustomEdit::Undo() {
 void TCustomEdit::PasteFromClipboard() { pasteFrom(false); }
 
 void TCustomEdit::CutToClipboard() {
-    if (!clipboardEditAllowed() || !hasSelectedText())
+    if (!editingAllowed() || !hasSelectedText())
         return;
     copy();
     deleteSelection();
@@ -182,7 +182,7 @@ void TCustomEdit::deleteSelection() {
 }
 
 void TCustomEdit::pasteFrom(bool selectionClipboard) {
-    if (isReadOnly())
+    if (!editingAllowed())
         return;
     const QClipboard* cb = QGuiApplication::clipboard();
     if (selectionClipboard && !cb->supportsSelection())
@@ -399,14 +399,14 @@ QMenu* TCustomEdit::buildContextMenu() {
     auto* menu = new QMenu(this);
     const bool selection = hasSelectedText();
     QAction* a = menu->addAction(QStringLiteral("&Annuler"), this, [this] { Undo(); });
-    a->setEnabled(hasUndo_ && !isReadOnly() && editingAllowed());
+    a->setEnabled(hasUndo_ && editingAllowed());
     menu->addSeparator();
     a = menu->addAction(QStringLiteral("Co&uper"), this, [this] { CutToClipboard(); });
-    a->setEnabled(selection && clipboardEditAllowed());
+    a->setEnabled(selection && editingAllowed());
     a = menu->addAction(QStringLiteral("&Copier"), this, [this] { copy(); });
     a->setEnabled(selection);
     a = menu->addAction(QStringLiteral("C&oller"), this, [this] { PasteFromClipboard(); });
-    a->setEnabled(!isReadOnly() && clipboardEditAllowed() &&
+    a->setEnabled(editingAllowed() &&
                   !QGuiApplication::clipboard()->text().isEmpty());
     a = menu->addAction(QStringLiteral("&Supprimer"), this, [this] { deleteSelection(); });
     a->setEnabled(selection && editingAllowed());

@@ -68,14 +68,12 @@ protected:
     // any change of `ch`); false drops it (the hook may have edited the text
     // itself, beeped, or done nothing).
     virtual bool filterChar(QChar& ch);
-    // Whether editing keys (Backspace, Delete, word deletion) may change the
-    // text; refused ones call editRefused().
+    // Whether editing keys (Backspace, Delete, word deletion), cut and paste
+    // may change the text; refused editing keys call editRefused().
     virtual bool editingAllowed() const { return !isReadOnly(); }
     virtual void editRefused() {}
     // Applies a paste of `clip` (already cut at its first line break).
     virtual void pasteText(const QString& clip);
-    // Whether cut and paste may change the text.
-    virtual bool clipboardEditAllowed() const { return !isReadOnly(); }
     // Characters typing or pasting may produce; 0 is no limit.
     virtual int typingLimit() const { return 0; }
     // Focus rules. The base entry selects all (AutoSelect, not a left press

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "errors.h"
+#include "flight_run.h"
 
 namespace gravitaria {
 
@@ -47,10 +48,6 @@ int takeDigits(const QString& text, qsizetype& i, std::string& out) {
     }
     return n;
 }
-
-}  // namespace
-
-namespace {
 
 // 10^n for 0 <= n, rounded once to the extended type; infinite beyond it.
 long double powerOfTen(int n) {
@@ -142,9 +139,7 @@ long double attractorMassFromTexts(const QString& mantissa, const QString& expon
 }
 
 std::int32_t plannedFlightSeconds(std::int32_t dt, std::int32_t points) {
-    std::int32_t product = 0;
-    if (__builtin_mul_overflow(dt, points, &product)) throw IntOverflowError();
-    return product;
+    return checkedProduct(dt, points);
 }
 
 QString plannedFlightText(std::int32_t dt, std::int32_t points, const NumberSeparators& seps) {

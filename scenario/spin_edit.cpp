@@ -88,7 +88,7 @@ void TSpinEdit::step(std::int64_t delta) {
         platform().beep();
         return;
     }
-    TCustomEdit::setText(QString::number(CheckValue(std::int64_t{Value()} + delta)));
+    setValue(CheckValue(std::int64_t{Value()} + delta));
 }
 
 void TSpinEdit::UpClick() { step(increment_); }
@@ -121,14 +121,6 @@ bool TSpinEdit::editingAllowed() const { return editorEnabled_ && !isReadOnly();
 
 void TSpinEdit::editRefused() { platform().beep(); }
 
-void TSpinEdit::pasteText(const QString& clip) {
-    if (!editorEnabled_ || isReadOnly())
-        return;
-    TCustomEdit::pasteText(clip);
-}
-
-bool TSpinEdit::clipboardEditAllowed() const { return editorEnabled_ && !isReadOnly(); }
-
 void TSpinEdit::exitField() {
     TCustomEdit::exitField();   // OnExit first: the handlers may restore the text
     const std::int32_t v = Value();
@@ -149,12 +141,13 @@ QRect TSpinEdit::ClientRect() const {
     return rect().adjusted(b, b, -b, -b);
 }
 
-QRect TSpinEdit::TextArea() const {
+QRect TSpinEdit::lineEditContents() const {
     QStyleOptionFrame opt;
     initStyleOption(&opt);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
-    return contents.marginsRemoved(textMargins());
+    return style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
 }
+
+QRect TSpinEdit::TextArea() const { return lineEditContents().marginsRemoved(textMargins()); }
 
 void TSpinEdit::layoutButton() {
     const int w = std::max(button_->width(), TSpinButton::MinWidth);
@@ -165,9 +158,7 @@ void TSpinEdit::layoutButton() {
     r.translate(client.topLeft());
     button_->setGeometry(r);
     // Text area right edge = client width - buttons' width - 2.
-    QStyleOptionFrame opt;
-    initStyleOption(&opt);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
+    const QRect contents = lineEditContents();
     const int wantedRight = client.left() + client.width() - w - 2;   // exclusive
     const int contentsRight = contents.left() + contents.width();
     QMargins m = textMargins();
@@ -180,21 +171,22 @@ void TSpinEdit::setFrame(bool on) {
     layoutButton();
 }
 
-void TSpinEdit::resizeEvent(QResizeEvent* e) {
-    QLineEdit::resizeEvent(e);
+void TSpinEdit::keepMinHeightAndLayout() {
     const int minH = MinHeight();
     if (height() < minH)
         resize(width(), minH);
     layoutButton();
 }
 
+void TSpinEdit::resizeEvent(QResizeEvent* e) {
+    QLineEdit::resizeEvent(e);
+    keepMinHeightAndLayout();
+}
+
 void TSpinEdit::changeEvent(QEvent* e) {
     QLineEdit::changeEvent(e);
-    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) {
-        if (height() < MinHeight())
-            resize(width(), MinHeight());
-        layoutButton();
-    }
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        keepMinHeightAndLayout();
 }
 
 }  // namespace gravitaria

@@ -72,8 +72,6 @@ protected:
     bool filterChar(QChar& ch) override;
     bool editingAllowed() const override;
     void editRefused() override;
-    void pasteText(const QString& clip) override;
-    bool clipboardEditAllowed() const override;
     void exitField() override;
 
     void resizeEvent(QResizeEvent* event) override;
@@ -81,6 +79,10 @@ protected:
 
 private:
     void layoutButton();
+    // Raises the height to MinHeight() and places the arrow buttons.
+    void keepMinHeightAndLayout();
+    // The line edit's contents rectangle, before the text margins.
+    QRect lineEditContents() const;
     void step(std::int64_t delta);
 
     TSpinButton* button_;
