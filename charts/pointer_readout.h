@@ -8,9 +8,8 @@
 #include <cstdint>
 
 #include "axis_mapping.h"
-
+#include "distance_units.h"
 #include "number_text.h"
-#include "parameter_rules.h"
 
 namespace gravitaria {
 

@@ -9,10 +9,6 @@
 
 namespace gravitaria {
 
-long double unitToKm(const QString& unite) {
-    return unite == kUniteKm ? 1.0L : 1000000.0L;
-}
-
 long double startPositionKm(std::int32_t fieldValue, const QString& unite) {
     return static_cast<long double>(fieldValue) * unitToKm(unite);
 }

@@ -5,16 +5,10 @@
 #include <QString>
 #include <cstdint>
 
+#include "distance_units.h"
 #include "number_text.h"
 
 namespace gravitaria {
-
-// The two distance units; the leading blank is part of them.
-inline const QString kUniteKm = QStringLiteral(" km");
-inline const QString kUniteMillionsKm = QStringLiteral(" Millions de km");
-
-// Multiplier from the start fields' unit to kilometres.
-long double unitToKm(const QString& unite);
 
 // A start field value read in `unite`, in kilometres.
 long double startPositionKm(std::int32_t fieldValue, const QString& unite);
