@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "collision.h"
 #include "errors.h"
 #include "gravity.h"
 
@@ -112,25 +113,13 @@ SampleRecord recordSample(OrbitState& state, const TNvector& V, std::int32_t tim
 
     rec.clockText = groupedText(std::trunc(static_cast<long double>(rec.t)), 8, seps);
 
-    // Collision: the current position inside the radius, or the satellite
-    // moving away while the line through its last two positions passes
-    // within the radius (a pass between two samples).
-    const long double R = radiusKm;
-    const long double xk = rec.xk;
-    const long double yk = rec.yk;
-    const long double r = std::sqrt(xk * xk + yk * yk);
-    long double ri = r, rj = r, d = r;
-    if (rec.n > 0) {
-        const long double xi = state.TabX[row], yi = state.TabY[row];
-        const long double xj = state.TabX[row - 1], yj = state.TabY[row - 1];
-        // 1 m^2 under the root keeps two equal positions from dividing by zero.
-        const long double L = std::sqrt((xi - xj) * (xi - xj) + ((yi - yj) * (yi - yj) + 1));
-        d = std::fabs((-xi) * yj + xj * yi) / L / 1000;
-        ri = std::sqrt(xi * xi + yi * yi) / 1000;
-        rj = std::sqrt(xj * xj + yj * yj) / 1000;
-    }
+    const PlanePoint previous =
+        rec.n > 0 ? PlanePoint{state.TabX[row - 1], state.TabY[row - 1]} : PlanePoint{};
+    const CollisionVerdict verdict =
+        judgeCollision(previous, PlanePoint{state.TabX[row], state.TabY[row]}, rec.n, radiusKm);
+    const long double ri = verdict.distanceKm;
     rec.ri = ri;
-    rec.collision = (rj < ri && R > d) || R > ri;
+    rec.collision = verdict.struck;
 
     if (!rec.collision) {
         const std::string& tab = state.TabSep;

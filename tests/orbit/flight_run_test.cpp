@@ -159,7 +159,9 @@ TEST(SampleRecording, CollisionTest) {
         {"far outside, first sample", none, none, 30000, 40000, false},
         {"inside the radius, later sample", 7000, 0, 6000, 0, true},
         {"fast pass, moving away: line within the radius", -20000, 5000, 21000, 5000, true},
-        {"fast pass, coming closer: no collision", 21000, 5000, -20000, 5000, false},
+        {"fast pass, coming closer: through the body too", 21000, 5000, -20000, 5000, true},
+        {"moving straight out: the line behind it does not count", 7000, 0, 8000, 0, false},
+        {"heading for the body, still short of it", -30000, 1000, -20000, 1000, false},
         {"moving away, line outside the radius", -20000, 7000, 21000, 7000, false},
         {"two samples at the same place", 10000, 0, 10000, 0, false},
     };

@@ -100,6 +100,45 @@ TEST(TableTool, EarthDefaultsTable) {
     EXPECT_NE(c.out, fr.out);
 }
 
+// How far each flight goes: the number of table lines after the header, and
+// whether it ended on a collision (the line of the colliding sample is
+// never written, so a flight that strikes at sample k has k lines).
+TEST(TableTool, CollisionsEndTheFlightWhereTheSatelliteStrikes) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;  // mass, radius, X, Y, VX, VY, DT, N
+        std::size_t sampleLines;
+    };
+    const Case cases[] = {
+        {"vertical launch at 5000 m/s: rises to about 7970 km, lands at sample 7",
+         {"6e24", "6380", "0", "6400", "0", "5000", "200", "100"}, 7},
+        {"vertical launch at the escape speed: all 100 positions",
+         {"6e24", "6380", "0", "6400", "0", "11200", "200", "100"}, 101},
+        {"nearly radial launch: rises, falls back, lands at sample 62",
+         {"6e24", "6380", "7000", "0", "9000", "500", "200", "100"}, 62},
+        {"fast pass through the body, second sample farther: strikes at sample 1",
+         {"6e24", "6380", "-20000", "1000", "4100000", "0", "10", "100"}, 1},
+        {"fast pass through the body, second sample nearer: strikes at sample 1",
+         {"6e24", "6380", "-21000", "1000", "4100000", "0", "10", "100"}, 1},
+        {"fast pass 6500 km from the centre: misses, all 100 positions",
+         {"6e24", "6380", "-20000", "6500", "4100000", "0", "10", "100"}, 101},
+        {"heading for the body: no collision before it gets there (sample 3)",
+         {"6e24", "6380", "-30000", "1000", "1000000", "0", "10", "100"}, 3},
+        {"Earth defaults: a fall from rest, lands at sample 97", Earth, 97},
+        {"start at the origin: strikes at once", {"6e24", "6380", "0", "0", "0", "0", "200", "100"}, 0},
+    };
+    for (const Case& c : cases) {
+        const Result r = runTool(c.args, CEnv);
+        ASSERT_EQ(r.exitCode, 0) << c.what << ": " << r.err;
+        const auto lines = r.lines();
+        ASSERT_EQ(lines.size(), 11 + c.sampleLines) << c.what;
+        if (c.sampleLines > 0) {
+            const std::string last = std::to_string(c.sampleLines - 1) + "\t";
+            EXPECT_EQ(lines.back().rfind(last, 0), 0u) << c.what << ": " << lines.back();
+        }
+    }
+}
+
 TEST(TableTool, LocaleComesFromTheEnvironmentLikeQt) {
     const Result byLang = runTool(Earth, {"LANG=fr_FR.UTF-8"});
     const Result numericOverLang = runTool(Earth, {"LANG=fr_FR.UTF-8", "LC_NUMERIC=C"});
