@@ -48,6 +48,13 @@ function(gravitaria_define_program)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${dir}/resources/desktop/org.example.Gravitaria.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The icon at each size of the theme, each drawn at its own size.
   install(FILES ${dir}/resources/pictures/gravitaria.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+  foreach(size 16 48 64 128 256)
+    install(FILES ${dir}/resources/icons/${size}x${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME gravitaria.png)
+  endforeach()
+  gravitaria_add_man_page(${dir}/resources/man/gravitaria.1 1)
 endfunction()

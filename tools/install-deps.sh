@@ -12,6 +12,7 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   fonts-wine fonts-dejavu-core
   desktop-file-utils appstream libxml2-utils
+  dpkg-dev lintian man-db
 )
 
 missing=()

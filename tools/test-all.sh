@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Gravitaria twice (warnings as errors; then
 # with AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in
-# both builds. Starts the services the tests need: a local CUPS with a PDF
+# both builds. The first build is also packaged as a .deb and the package
+# checked (installed, started and purged only as root in CI, see
+# tools/check-deb.sh). Starts the services the tests need: a local CUPS with a PDF
 # printer as default destination, and an Xvfb display for the real binary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,6 +46,14 @@ run_config() {
 
 echo "== build with warnings as errors"
 run_config build -DGRAVITARIA_WERROR=ON
+
+echo "== Debian package of that build"
+if deb=$(bash tools/package-deb.sh build | tail -n 1); then
+  echo "$deb"
+  bash tools/check-deb.sh "$deb" build || status=1
+else
+  status=1
+fi
 
 echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1

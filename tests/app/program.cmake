@@ -11,6 +11,7 @@ gravitaria_add_gtest(program_files_test
 target_include_directories(program_files_test PRIVATE ${PROJECT_SOURCE_DIR}/app)
 target_compile_definitions(program_files_test PRIVATE
   GRAVITARIA_APP_RESOURCES="${PROJECT_SOURCE_DIR}/app/resources"
+  GRAVITARIA_PACKAGING_DIR="${PROJECT_SOURCE_DIR}/packaging"
   GRAVITARIA_PROJECT_VERSION="${PROJECT_VERSION}")
 
 gravitaria_add_gtest(program_windows_test

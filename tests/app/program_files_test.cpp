@@ -155,6 +155,23 @@ TEST(ProgramFiles, DesktopEntryStartsTheProgramWithItsIconInFrench) {
     EXPECT_TRUE(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">org.example.Gravitaria.desktop</launchable>")));
     EXPECT_TRUE(metainfo.contains(QStringLiteral("<release version=\"") + kProgramVersion + QLatin1Char('"')));
     EXPECT_TRUE(metainfo.contains(QStringLiteral("<summary>") + kProgramDescription + QStringLiteral("</summary>")));
+    // Software centres show the default screenshot with its French caption.
+    EXPECT_TRUE(metainfo.contains(QStringLiteral("<screenshot type=\"default\">")));
+    EXPECT_TRUE(metainfo.contains(QStringLiteral("<caption>La fenêtre principale")));
+    EXPECT_TRUE(metainfo.contains(QStringLiteral("<image>https://")));
+}
+
+// The package's changelog starts with this version (configuring checks it
+// too) and signs off in the Debian changelog format.
+TEST(ProgramFiles, PackageChangelogIsForThisVersion) {
+    QFile file(QStringLiteral(GRAVITARIA_PACKAGING_DIR "/debian/changelog"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.first(), QStringLiteral("gravitaria (") + kProgramVersion +
+                                 QStringLiteral(") unstable; urgency=medium"));
+    EXPECT_TRUE(lines.filter(QRegularExpression(QStringLiteral(
+                                 "^ -- [^<]+ <[^@>]+@[^>]+>  \\w{3}, \\d{2} \\w{3} \\d{4} \\d{2}:\\d{2}:\\d{2} [+-]\\d{4}$")))
+                    .size() >= 1);
 }
 
 // The desktop's own validators, where installed.

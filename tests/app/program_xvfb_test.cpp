@@ -4,6 +4,8 @@
 // Return (or Alt+S) opens the main window, Return there launches the Earth
 // run, and Alt+Q ends the program with exit code 0. A picture of each
 // window is kept in the test's build folder (program-xvfb-*.png).
+// GRAVITARIA_PROGRAM_UNDER_TEST names another binary to drive instead of the
+// build tree's, such as the one a package installed in /usr/bin.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -100,7 +102,9 @@ protected:
     }
 
     void startProgram() {
-        program.start(QStringLiteral(GRAVITARIA_PROGRAM), {});
+        const QString binary =
+            qEnvironmentVariable("GRAVITARIA_PROGRAM_UNDER_TEST", QStringLiteral(GRAVITARIA_PROGRAM));
+        program.start(binary, {});
         ASSERT_TRUE(program.waitForStarted(10000));
     }
 

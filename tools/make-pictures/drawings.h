@@ -14,7 +14,7 @@ QImage paintTelescope();
 QImage paintPlanetTable();
 
 // 32 x 32 icons of 256 colours.
-QImage paintSpacecraftIcon();   // grey winged spacecraft: the program's icon
+QImage paintSpacecraftIcon(int size = 32);  // grey winged spacecraft: the program's icon, size x size px
 QImage paintAppleBullet();      // Newton's law
 QImage paintStepsBullet();      // step-by-step integration
 QImage paintRingedPlanetBullet();

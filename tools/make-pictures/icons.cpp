@@ -1,4 +1,6 @@
-// The 32 x 32 icons, reduced to 256 colours like the pictures they stand for.
+// The icons, reduced to 256 colours like the pictures they stand for. The
+// program's icon is drawn on a 32-unit grid and painted at any pixel size, so
+// the desktop's larger and smaller icons are drawn, not resampled.
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,8 +14,8 @@ namespace makepictures {
 
 namespace {
 
-QImage canvas() {
-    QImage image(32, 32, QImage::Format_ARGB32);
+QImage canvas(int size = 32) {
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     return image;
 }
@@ -60,10 +62,11 @@ QImage to256Colours(const QImage& image) {
 
 }  // namespace
 
-QImage paintSpacecraftIcon() {
-    QImage image = canvas();
+QImage paintSpacecraftIcon(int size) {
+    QImage image = canvas(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    if (size != 32) p.scale(size / 32.0, size / 32.0);
     // Seen from above, flying toward the upper right.
     p.translate(16, 16);
     p.rotate(45);

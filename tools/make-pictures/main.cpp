@@ -1,6 +1,6 @@
 // Writes the program's pictures under the resource folder given on the
-// command line: pictures/ for the program and the desktop, windows/ for the
-// Windows icon.
+// command line: pictures/ for the program and the desktop, icons/ for the
+// desktop theme's icon sizes, windows/ for the Windows icon.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir resources(QString::fromLocal8Bit(argv[1]));
-    if (!resources.mkpath(QStringLiteral("pictures")) || !resources.mkpath(QStringLiteral("windows"))) {
+    if (!resources.mkpath(QStringLiteral("pictures")) || !resources.mkpath(QStringLiteral("windows")) ||
+        !resources.mkpath(QStringLiteral("icons"))) {
         std::fprintf(stderr, "cannot create the folders under %s\n", argv[1]);
         return 1;
     }
@@ -53,5 +54,10 @@ int main(int argc, char** argv) {
               writePng(dir, QStringLiteral("bullet-steps.png"), paintStepsBullet()) &&
               writePng(dir, QStringLiteral("bullet-planet.png"), paintRingedPlanetBullet()) &&
               writePng(dir, QStringLiteral("bullet-star.png"), paintStarBullet());
+    // The icon theme's other sizes, each painted at its own size (icons/NxN.png;
+    // the 32 px one is gravitaria.png above).
+    const QDir icons(resources.filePath(QStringLiteral("icons")));
+    for (const int size : {16, 48, 64, 128, 256})
+        ok = ok && writePng(icons, QStringLiteral("%1x%1.png").arg(size), paintSpacecraftIcon(size));
     return ok ? 0 : 1;
 }
