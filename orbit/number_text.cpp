@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -153,10 +154,17 @@ constexpr int Unlimited = 1 << 20;
 }  // namespace
 
 std::string generalText(long double v, const NumberSeparators& seps) {
+    return generalText(v, 15, false, seps);
+}
+
+std::string generalText(long double v, int significantDigits, bool grouped,
+                        const NumberSeparators& seps) {
     requireFinite(v);
     if (v == 0)
         return "0";
-    Decimal d = roundDigits(expand(v), 15);
+    if (significantDigits < 1)
+        significantDigits = 1;
+    Decimal d = roundDigits(expand(v), significantDigits);
     trimTrailingZeros(d.digits);
     const bool negative = v < 0;
     if (d.exponent < -4 || d.exponent > 14)
@@ -169,11 +177,12 @@ std::string generalText(long double v, const NumberSeparators& seps) {
         return out;
     }
     const auto n = static_cast<std::size_t>(intDigits);
-    if (d.digits.size() <= n) {
-        out += d.digits + std::string(n - d.digits.size(), '0');
-    } else {
-        out += d.digits.substr(0, n) + seps.decimal + d.digits.substr(n);
-    }
+    std::string integerPart = d.digits.substr(0, std::min(n, d.digits.size()));
+    if (d.digits.size() < n)
+        integerPart += std::string(n - d.digits.size(), '0');
+    out += grouped ? groupDigits(integerPart, seps.group) : integerPart;
+    if (d.digits.size() > n)
+        out += seps.decimal + d.digits.substr(n);
     return out;
 }
 

@@ -17,6 +17,12 @@ struct NumberSeparators {
 // scientific ("6E24", "1,99E30", "1E-5"). Zero gives "0".
 std::string generalText(long double v, const NumberSeparators& seps);
 
+// G(v) rounded to `significantDigits` significant digits (halves away from
+// zero), the same notation rule; with `grouped` the integer part of the
+// plain notation gets the group separator ("12 345,67").
+std::string generalText(long double v, int significantDigits, bool grouped,
+                        const NumberSeparators& seps);
+
 // Grouped number text with precision p: v rounded to a whole number (halves
 // away from zero); with at most p digits it is written with thousands
 // separators, otherwise in scientific form with p significant digits

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <new>
 
+#include "flight_measures.h"
 #include "runge_kutta4.h"
 
 namespace {
@@ -50,6 +52,18 @@ TEST(RungeKutta4NoAllocation, ThousandPositionsWithoutHeap) {
     EXPECT_EQ(error, 0);
     EXPECT_EQ(osc.callbacks, 1001);
     EXPECT_EQ(during, 0);
+}
+
+TEST(FlightMeasuresNoAllocation, RecordingAndMeasuringWithoutHeap) {
+    static FlightLog log;  // static: too large for a test's stack frame
+    const long before = allocations.load();
+    log.clear();
+    for (int k = 0; k < 1001; ++k)
+        log.add({k * 10.0, 7e6 * std::cos(k * 0.01), 7e6 * std::sin(k * 0.01), -7.5e3 * std::sin(k * 0.01),
+                 7.5e3 * std::cos(k * 0.01)});
+    const FlightMeasures m = measureFlight(log.samples(), 4.002e14L, 6.38e6, true);
+    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(m.sampleCount, 1001u);
 }
 
 }  // namespace

@@ -48,6 +48,33 @@ TEST(NumberText, GeneralText) {
     }
 }
 
+TEST(NumberText, GeneralTextRoundedToSignificantDigits) {
+    // G(v) to 7 significant digits, as the flights' table copies it, and
+    // with the group separator, as the window shows it.
+    struct Case {
+        long double v;
+        const char* plain;   // French, no grouping
+        const char* grouped; // French, grouped
+        const char* c;       // C, grouped
+    };
+    const Case cases[] = {
+        {0, "0", "0", "0"},
+        {5829.46321L, "5829,463", "5" NB "829,463", "5,829.463"},
+        {123456789, "123456800", "123" NB "456" NB "800", "123,456,800"},
+        {-42164.17L, "-42164,17", "-42" NB "164,17", "-42,164.17"},
+        {9.8644e-5L, "9,8644E-5", "9,8644E-5", "9.8644E-5"},
+        {0.000123456789L, "0,0001234568", "0,0001234568", "0.0001234568"},
+        {9999999.5L, "10000000", "10" NB "000" NB "000", "10,000,000"},
+        {3.1e20L, "3,1E20", "3,1E20", "3.1E20"},
+        {1.5L, "1,5", "1,5", "1.5"},
+    };
+    for (const Case& t : cases) {
+        EXPECT_EQ(generalText(t.v, 7, false, French), t.plain) << static_cast<double>(t.v);
+        EXPECT_EQ(generalText(t.v, 7, true, French), t.grouped) << static_cast<double>(t.v);
+        EXPECT_EQ(generalText(t.v, 7, true, C), t.c) << static_cast<double>(t.v);
+    }
+}
+
 TEST(NumberText, GroupedTextWithPrecision) {
     struct Case {
         long double v;
