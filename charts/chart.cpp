@@ -220,9 +220,28 @@ void TChart::showEvent(QShowEvent* event) {
 
 // --- mouse -----------------------------------------------------------------
 
+// A drag ends whenever its button may have been released where the chart
+// cannot see it: when the window loses the activation (a message box opened
+// by a handler, another program) the release goes elsewhere.
+bool TChart::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::WindowBlocked) {
+        ++interruptions_;
+        endDrag();
+    }
+    return QWidget::event(event);
+}
+
+void TChart::endDrag() {
+    if (drag_ == Drag::Zoom) update();  // the rectangle goes
+    drag_ = Drag::None;
+}
+
 void TChart::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    const unsigned interruptionsBefore = interruptions_;
     if (OnMouseDown) OnMouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    // The handler showed a box: the button's release went to it.
+    if (interruptions_ != interruptionsBefore) return;
     if (event->button() == Qt::LeftButton) {
         for (std::size_t i = 0; i < legendBoxes_.size() && i < series_.size(); ++i) {
             if (Legend.Visible && Legend.CheckBoxes && legendBoxes_[i].contains(at)) {
@@ -246,6 +265,8 @@ void TChart::mousePressEvent(QMouseEvent* event) {
 void TChart::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (OnMouseMove) OnMouseMove(event->modifiers(), at.x(), at.y());
+    const Qt::MouseButton held = drag_ == Drag::Zoom ? Qt::LeftButton : Qt::RightButton;
+    if (drag_ != Drag::None && !(event->buttons() & held)) endDrag();
     if (drag_ == Drag::Zoom) {
         dragNow_ = at;
         update();

@@ -307,6 +307,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -329,6 +330,9 @@ private:
     // Interaction state.
     enum class Drag { None, Zoom, Pan };
     Drag drag_ = Drag::None;
+    // Counts the window's losses of activation (a modal box, another
+    // program): a drag never outlives one.
+    unsigned interruptions_ = 0;
     QPoint dragStart_;
     QPoint dragNow_;
     struct SavedRange { double min, max; };
@@ -338,6 +342,7 @@ private:
     bool zoomed_ = false;
     std::vector<QRect> legendBoxes_;   // check box rectangles, per series index
 
+    void endDrag();
     void draw(QPainter& p, QSize size, SeriesSource source);
     void drawToScreen();
     Layout computeLayout(QPainter& p, QSize size);

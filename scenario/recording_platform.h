@@ -2,6 +2,7 @@
 // A platform that records every call instead of acting: for tests.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "platform.h"
@@ -24,13 +25,18 @@ public:
     std::vector<Box> boxes;        // messageBox and showMessage (icon None)
     std::vector<Open> opened;
     std::vector<int> sleeps;
+    // Runs while a box would be up, as the user's actions there (the box
+    // takes the activation, the mouse release, the OK click).
+    std::function<void()> whileBoxShown;
 
     void beep() override { ++beeps; }
     void showMessage(const QString& text, const QString& caption) override {
         boxes.push_back({text, caption, MessageIcon::None});
+        if (whileBoxShown) whileBoxShown();
     }
     void messageBox(const QString& text, const QString& caption, MessageIcon icon) override {
         boxes.push_back({text, caption, icon});
+        if (whileBoxShown) whileBoxShown();
     }
     bool openUrl(const QString& url, const QString& verb) override {
         opened.push_back({url, verb});

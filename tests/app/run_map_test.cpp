@@ -175,6 +175,49 @@ TEST_F(RunMapTest, ClickPastTheFieldsRangeIsReportedAndKeepsWhatCameBefore) {
     EXPECT_EQ(form->Series1->XValues()[markers - 1], lastX);
 }
 
+TEST_F(RunMapTest, RangeErrorBoxOnARightPressLeavesNoDragBehind) {
+    for (int i = 0; i < 16; ++i) form->ZoomMoins->click();
+    form->Chart1->Repaint();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // The report box takes the activation and the button's release; OK
+    // gives the activation back to the window.
+    QWidget box;
+    box.resize(200, 100);
+    recorder.whileBoxShown = [&] {
+        box.show();
+        box.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        QTest::mouseRelease(&box, Qt::RightButton, Qt::NoModifier, QPoint(100, 50));
+        box.hide();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    };
+    const TChartAxis& bottom = form->Chart1->BottomAxis();
+    const TChartAxis& left = form->Chart1->LeftAxis();
+    const double xMin = bottom.Minimum(), yMax = left.Maximum();
+    const QPoint spot = topLeft() + QPoint(2, 2);
+    QCursor::setPos(form->Chart1->mapToGlobal(spot));
+    QTest::mousePress(form->Chart1, Qt::RightButton, Qt::NoModifier, spot);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Erreur de vérification d'étendue."));
+
+    // The pointer moves over the map with no button held: the map stays.
+    for (const QPoint& p : {spot + QPoint(40, 30), centre(), centre() + QPoint(60, -20)}) {
+        movePointer(p);
+        EXPECT_EQ(bottom.Minimum(), xMin);
+        EXPECT_EQ(left.Maximum(), yMax);
+    }
+    // A preset puts its range back, and the map keeps it.
+    form->attracteur->setItemIndex(2);
+    form->attracteur->setItemIndex(0);
+    form->Chart1->Repaint();
+    movePointer(centre() + QPoint(30, 30));
+    movePointer(centre() - QPoint(30, 30));
+    EXPECT_EQ(bottom.Minimum(), -50000.0);
+    EXPECT_EQ(left.Maximum(), 50000.0);
+}
+
 TEST_F(RunMapTest, ZoomInThenOutRestoresTheRangesExactly) {
     form->ZoomPlus->click();
     EXPECT_EQ(form->Chart1->BottomAxis().Minimum(), -25000.0);

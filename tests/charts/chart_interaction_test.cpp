@@ -2,7 +2,10 @@
 // panning the map, rectangle zoom on the speed chart only.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
+#include <QWidget>
 
 #include "chart_test_support.h"
 
@@ -59,6 +62,89 @@ TEST_F(InteractionTest, MapPansBothAxesWithTheRightButtonAndHasNoRectangleZoom) 
     EXPECT_NEAR(map.BottomAxis().Maximum(), 50000 - 30 * perPixelX, 1e-6);
     EXPECT_NEAR(map.LeftAxis().Minimum(), -50000 - 20 * perPixelY, 1e-6);
     EXPECT_NEAR(map.LeftAxis().Maximum(), 50000 - 20 * perPixelY, 1e-6);
+}
+
+// Another top-level window taking the activation, as a message box or
+// another program does.
+void takeActivation(QWidget& other, QWidget& back) {
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.hide();
+    back.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&back));
+}
+
+TEST_F(InteractionTest, APanEndsOnceItsButtonIsNoLongerHeld) {
+    enum class Interruption { ReleaseElsewhere, FocusLost, BoxFromThePressHandler };
+    for (Interruption how : {Interruption::ReleaseElsewhere, Interruption::FocusLost,
+                             Interruption::BoxFromThePressHandler}) {
+        SCOPED_TRACE(static_cast<int>(how));
+        TChart map;
+        setupTrajectoryMap(map);
+        map.resize(439, 425);
+        map.show();
+        map.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&map));
+        map.Repaint();
+        QWidget other;
+        other.resize(100, 100);
+        if (how == Interruption::BoxFromThePressHandler) {
+            map.OnMouseDown = [&](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+                takeActivation(other, map);
+            };
+        }
+        QTest::mousePress(&map, Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
+        if (how != Interruption::BoxFromThePressHandler) {
+            QTest::mouseMove(&map, QPoint(210, 200));  // the drag is under way
+            ASSERT_NE(map.BottomAxis().Minimum(), -50000);
+        }
+        if (how == Interruption::FocusLost) takeActivation(other, map);
+        const double xMin = map.BottomAxis().Minimum();
+        const double yMax = map.LeftAxis().Maximum();
+        if (how == Interruption::ReleaseElsewhere) {
+            // The release went to another window: the next move over the
+            // map carries no button.
+            QTest::mouseRelease(&other, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+            QMouseEvent move(QEvent::MouseMove, QPointF(260, 240), map.mapToGlobal(QPointF(260, 240)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&map, &move);
+        } else {
+            // The button still reads as held, but the drag was interrupted.
+            QTest::mouseMove(&map, QPoint(260, 240));
+            QTest::mouseRelease(&map, Qt::RightButton, Qt::NoModifier, QPoint(260, 240));
+        }
+        EXPECT_EQ(map.BottomAxis().Minimum(), xMin);
+        EXPECT_EQ(map.LeftAxis().Maximum(), yMax);
+        // A new press starts a new drag.
+        map.OnMouseDown = nullptr;
+        QTest::mousePress(&map, Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
+        QTest::mouseMove(&map, QPoint(220, 200));
+        QTest::mouseRelease(&map, Qt::RightButton, Qt::NoModifier, QPoint(220, 200));
+        EXPECT_LT(map.BottomAxis().Minimum(), xMin);
+    }
+}
+
+TEST_F(InteractionTest, ARectangleZoomWhoseButtonWasReleasedElsewhereIsDropped) {
+    TChart chart;
+    SpeedChartSeries s = setupSpeedChart(chart);
+    chart.resize(600, 400);
+    chart.show();
+    for (int i = 0; i <= 100; ++i) s.series3.AddXY(i * 10, 7000 + i);
+    chart.Repaint();
+    const QImage before = chart.RenderImage();
+    QTest::mousePress(&chart, Qt::LeftButton, Qt::NoModifier, QPoint(150, 80));
+    QTest::mouseMove(&chart, QPoint(300, 200));
+    QWidget other;
+    other.show();
+    QTest::mouseRelease(&other, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(400, 250), chart.mapToGlobal(QPointF(400, 250)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &move);
+    // A later release over the chart zooms nothing, and no rectangle is left.
+    QTest::mouseRelease(&chart, Qt::LeftButton, Qt::NoModifier, QPoint(400, 250));
+    EXPECT_TRUE(chart.BottomAxis().Automatic);
+    EXPECT_EQ(firstDifference(chart.grab().toImage(), before), -1);
 }
 
 TEST_F(InteractionTest, SpeedChartZoomsIntoADraggedRectangleAndDragBackRestores) {
