@@ -166,9 +166,11 @@ std::uint8_t FlightRun::ButtonEulerClick(const RunInputs& inputs) {
     TestFuncs[1] = TUserFunctionV::bind<&FlightRun::Test2UserFunc1>(*this);
     TestFuncs[2] = TUserFunctionV::bind<&FlightRun::Test2UserFunc2>(*this);
     const auto callBack = TStepCallback::bind<&FlightRun::Test2CallBackFunc>(*this);
-    // The samples overwrite PosX and PosY in metres. A run ended by an error
-    // skips the steps that bring them back, so put the start (km) back here:
-    // otherwise the next run would start 1000 times too far.
+    // The samples overwrite PosX and PosY in metres. The end-of-run step
+    // brings them back from the start fields, but not while the X field is
+    // empty, and a run ended by an error skips it: so the start (km) they
+    // held when the run began is put back first, and the next run never
+    // starts 1000 times too far.
     const long double startX = state_.PosX;
     const long double startY = state_.PosY;
     try {
@@ -181,6 +183,8 @@ std::uint8_t FlightRun::ButtonEulerClick(const RunInputs& inputs) {
         throw;
     }
 
+    state_.PosX = startX;
+    state_.PosY = startY;
     display_.integrationDone();
     if (const auto line = parameterErrorLine(settings_.Error)) display_.appendMemoLine(*line);
     display_.endRun();

@@ -86,8 +86,10 @@ SampleRecord recordSample(OrbitState& state, const TNvector& V, std::int32_t tim
 //   integrationDone repaint the memo, caret at the start
 //   appendMemoLine  the parameter error line, if any
 //   endRun          NumXChange: PosX, PosY back in km from the fields
-// An error raised during the run skips everything after it; PosX and PosY
-// then get back the start position they held when the run began.
+// Before integrationDone, PosX and PosY get back the start position (km)
+// they held when the run began, so they stay kilometres when endRun leaves
+// them alone (an empty X start field). An error raised during the run skips
+// everything after it, and they get that start position back too.
 class FlightDisplay {
 public:
     virtual ~FlightDisplay() = default;

@@ -217,6 +217,28 @@ TEST_F(RunFlightTest, WindowCallbackAndAccelerationsServeTheIntegrator) {
     EXPECT_EQ(form->orbit.PosX, 1.0e6L);  // the sample's position, in metres
 }
 
+TEST_F(RunFlightTest, EmptiedXFieldKeepsTheStartForTheNextRun) {
+    // Erased and launched with Enter without leaving it: the field stays
+    // empty, so the end of each run cannot read the start from it.
+    form->NumX->setFocus();
+    form->NumX->SelectAll();
+    QTest::keyClick(form->NumX, Qt::Key_Delete);
+    ASSERT_TRUE(form->NumX->Text().isEmpty());
+    QTest::keyClick(form->NumX, Qt::Key_Return);
+    const QStringList first = memoLines();
+    ASSERT_EQ(first.size(), 11 + 97);
+    EXPECT_EQ(first[6], QStringLiteral("X(0)=\t30000000\tdx/dt(0)=\t0"));
+    EXPECT_EQ(form->orbit.PosX, 30000.0L);
+    EXPECT_EQ(form->orbit.PosY, 40000.0L);
+
+    QTest::keyClick(form->NumX, Qt::Key_Return);
+    const QStringList second = memoLines();
+    ASSERT_EQ(second.size(), 11 + 97);
+    EXPECT_EQ(second[6], first[6]);
+    EXPECT_EQ(second[7], first[7]);
+    EXPECT_EQ(second.last(), first.last());
+}
+
 // A platform whose delay fails at one sample: an error in the middle of a run.
 class FailingDelayPlatform : public RecordingPlatform {
 public:
