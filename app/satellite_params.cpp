@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "chart.h"
+#include "custom_edit.h"
 #include "error_report.h"
 #include "float_edit.h"
 #include "locale_separators.h"
@@ -134,7 +135,10 @@ void TSatelliteForm::NumDtExit(QObject* /*Sender*/) {
 
 void TSatelliteForm::LanceGraf(QObject* Sender, int& Key, Qt::KeyboardModifiers /*Shift*/) {
     // Enter (either key) or the space bar, whatever the modifiers; the key
-    // is not consumed.
+    // is not consumed. A held key launches once: its automatic repeats
+    // would each start another whole run.
+    const auto* field = qobject_cast<const TCustomEdit*>(Sender);
+    if (field != nullptr && field->KeyIsAutoRepeat()) return;
     if (Key == Qt::Key_Return || Key == Qt::Key_Enter || Key == Qt::Key_Space) {
         ButtonEulerClick(Sender);
     }

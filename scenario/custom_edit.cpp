@@ -250,10 +250,12 @@ void TCustomEdit::keyPressEvent(QKeyEvent* e) {
     const bool stepped = stepKey(key);
     if (OnKeyDown && alive) {
         const TKeyEvent handler = OnKeyDown;
+        keyIsAutoRepeat_ = e->isAutoRepeat();
         handler(this, key, mods);
     }
     if (!alive)
         return;
+    keyIsAutoRepeat_ = false;
     e->accept();
     if (stepped || key == 0)
         return;

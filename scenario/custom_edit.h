@@ -56,6 +56,9 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
     TKeyEvent OnKeyDown;    // every key pressed, before its character is filtered
+    // True while OnKeyDown handles a key the keyboard repeats because it is
+    // held down (not the first press of that key).
+    bool KeyIsAutoRepeat() const { return keyIsAutoRepeat_; }
 
 protected:
     enum class EditKind { Typing, Deleting, Other };
@@ -128,6 +131,7 @@ private:
     bool entered_ = false;
     bool retaking_ = false;
     bool clickArmed_ = false;
+    bool keyIsAutoRepeat_ = false;
 };
 
 }  // namespace gravitaria

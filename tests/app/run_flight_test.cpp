@@ -1,7 +1,9 @@
 // The flight run through the main window, as a user starts it: the table in
 // the memo, the series of both charts, the flight clock and the collision
 // indicator, the delay, parameter errors and errors during a run.
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -215,6 +217,63 @@ TEST_F(RunFlightTest, WindowCallbackAndAccelerationsServeTheIntegrator) {
     EXPECT_EQ(clockColour(*form), kRed);
     EXPECT_EQ(form->Series1->Count(), markers + 1);
     EXPECT_EQ(form->orbit.PosX, 1.0e6L);  // the sample's position, in metres
+}
+
+// One run of the Earth defaults puts its start point and 98 samples on the trail.
+constexpr int kTrailPointsPerRun = 1 + 98;
+
+TEST_F(RunFlightTest, EnterOrSpaceInAStartFieldLaunchesOneRunAndBeepsOnce) {
+    struct Key {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Key keys[] = {{"Return", Qt::Key_Return, Qt::NoModifier},
+                        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier},
+                        {"Space", Qt::Key_Space, Qt::NoModifier},
+                        {"Shift+Return", Qt::Key_Return, Qt::ShiftModifier}};
+    struct Field {
+        const char* name;
+        TSpinEdit* edit;
+        bool launches;
+    };
+    const Field fields[] = {{"NumX", form->NumX, true},   {"NumY", form->NumY, true},
+                            {"NumVox", form->NumVox, true}, {"NumVoy", form->NumVoy, true},
+                            {"NumDt", form->NumDt, false}};
+    for (const Field& f : fields) {
+        for (const Key& k : keys) {
+            if (!f.launches && k.key != Qt::Key_Space) continue;  // the time step: Space is enough
+            f.edit->setFocus();
+            const QString text = f.edit->Text();
+            const int trail = form->Series2->Count();
+            const int beeps = recorder.beeps;
+            QTest::keyClick(f.edit, k.key, k.modifiers);
+            const int runs = (form->Series2->Count() - trail) / kTrailPointsPerRun;
+            EXPECT_EQ(runs, f.launches ? 1 : 0) << f.name << " " << k.name;
+            EXPECT_EQ(f.edit->Text(), text) << f.name << " " << k.name;
+            EXPECT_EQ(recorder.beeps - beeps, 1) << f.name << " " << k.name;
+        }
+    }
+    EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST_F(RunFlightTest, HeldEnterOrSpaceLaunchesOnceForItsPressNotForItsRepeats) {
+    for (const auto& [key, typed] : {std::pair{Qt::Key_Return, "\r"}, std::pair{Qt::Key_Space, " "}}) {
+        form->NumY->setFocus();
+        const int trail = form->Series2->Count();
+        const int beeps = recorder.beeps;
+        const QString text = QString::fromLatin1(typed);
+        for (bool repeat : {false, true, true, true, true}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, repeat);
+            QApplication::sendEvent(form->NumY, &press);
+        }
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(form->NumY, &release);
+        EXPECT_EQ(form->Series2->Count() - trail, kTrailPointsPerRun) << key;
+        EXPECT_EQ(memoLines().size(), 11 + 97) << key;
+        // The field refuses every one of the five characters as usual.
+        EXPECT_EQ(recorder.beeps - beeps, 5) << key;
+    }
 }
 
 TEST_F(RunFlightTest, EmptiedXFieldKeepsTheStartForTheNextRun) {
