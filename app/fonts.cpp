@@ -9,12 +9,19 @@ namespace gravitaria {
 
 namespace {
 
-// Only the regular face is loaded: the packaged bold face is the regular
-// outline spaced wider, which reads as regular and overflows bold captions.
-// Qt thickens the regular outline for bold text instead.
+#ifndef _WIN32
+// Linux: the Tahoma face of the fonts-wine package. Only the regular face is
+// loaded: the packaged bold face is the regular outline spaced wider, which
+// reads as regular and overflows bold captions. Qt thickens the regular
+// outline for bold text instead.
 const char* const kTahomaFiles[] = {
     "/usr/share/wine/fonts/tahoma.ttf",
 };
+#else
+// Windows: Tahoma is installed with both its faces; the installed family
+// below is used as it is.
+const char* const kTahomaFiles[] = {nullptr};
+#endif
 
 // Whether the family came from our own copy of the regular face only.
 bool boldIsThickened = false;
@@ -22,7 +29,7 @@ bool boldIsThickened = false;
 QString findFamily() {
     QString family;
     for (const char* path : kTahomaFiles) {
-        if (!QFile::exists(QString::fromLatin1(path))) continue;
+        if (!path || !QFile::exists(QString::fromLatin1(path))) continue;
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (family.isEmpty() && !families.isEmpty()) family = families.first();

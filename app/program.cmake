@@ -34,12 +34,10 @@ function(gravitaria_define_program)
   target_link_libraries(gravitaria PRIVATE gravitaria_app)
   if(WIN32)
     # Version record, icon and manifest (themed common controls, asInvoker).
+    # (MinGW-w64 only: orbit/extended_float.h refuses MSVC.)
     target_sources(gravitaria PRIVATE ${dir}/resources/windows/gravitaria.rc)
+    target_include_directories(gravitaria PRIVATE ${dir}/resources/windows)
     set_target_properties(gravitaria PROPERTIES WIN32_EXECUTABLE ON)
-    if(MSVC)
-      # The resource script brings its own manifest.
-      target_link_options(gravitaria PRIVATE /MANIFEST:NO)
-    endif()
   endif()
 
   include(GNUInstallDirs)

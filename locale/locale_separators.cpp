@@ -14,12 +14,4 @@ QChar systemGroupSeparator() {
     return s.isEmpty() ? QChar(',') : s.at(0);
 }
 
-NumberSeparators systemSeparators() {
-    const QLocale loc = QLocale::system();
-    NumberSeparators seps;
-    seps.decimal = loc.decimalPoint().toStdString();
-    seps.group = loc.groupSeparator().toStdString();
-    return seps;
-}
-
 }  // namespace gravitaria

@@ -1,6 +1,7 @@
 #pragma once
 // Newtonian gravitation of an attractor fixed at the origin on a satellite
 // moving in its plane, in SI units.
+#include "extended_float.h"
 #include "runge_kutta4.h"
 
 namespace gravitaria {

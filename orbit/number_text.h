@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "extended_float.h"
+
 namespace gravitaria {
 
 struct NumberSeparators {

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 
+#include "extended_float.h"
+
 namespace gravitaria {
 
 struct OrbitState {

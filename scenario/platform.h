@@ -3,6 +3,9 @@
 // boxes, opening an address with the desktop's default handler, sleeping.
 // The program installs the real services (the default); tests install a
 // recorder so that nothing blocks on a modal box and every call is observable.
+// The real services are Qt's, which are the native calls on each system:
+// beep (X11 bell / MessageBeep), shell open (xdg-open / ShellExecute),
+// sleep (nanosleep / Sleep). Nothing here is particular to Linux.
 #include <QString>
 
 namespace gravitaria {

@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-wine fonts-dejavu-core
   desktop-file-utils appstream libxml2-utils
   dpkg-dev lintian man-db
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
 )
 
 missing=()

@@ -3,7 +3,8 @@
 # with AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in
 # both builds. The first build is also packaged as a .deb and the package
 # checked (installed, started and purged only as root in CI, see
-# tools/check-deb.sh). Starts the services the tests need: a local CUPS with a PDF
+# tools/check-deb.sh), and the parts without Qt are cross-built for Windows
+# and tested under wine (tools/build-windows.sh). Starts the services the tests need: a local CUPS with a PDF
 # printer as default destination, and an Xvfb display for the real binary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,6 +54,13 @@ if deb=$(bash tools/package-deb.sh build | tail -n 1); then
   bash tools/check-deb.sh "$deb" build || status=1
 else
   status=1
+fi
+
+echo "== Windows cross-build (MinGW-w64) and its tests under wine"
+if command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine64 ]; then
+  bash tools/build-windows.sh build || status=1
+else
+  echo "skipped: MinGW-w64 or wine64 is not installed (tools/install-deps.sh installs them)"
 fi
 
 echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
