@@ -44,7 +44,7 @@ mkdir -p "$WIN_BUILD/host-headers"
 
 # The Linux build's optimisation level, for the same arithmetic.
 echo "-- Windows build in build-windows/"
-cmake -S "$ROOT" -B "$WIN_BUILD" -G Ninja \
+cmake -S "$ROOT" -B "$WIN_BUILD" -G Ninja --no-warn-unused-cli \
   -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVITARIA_WERROR=ON -DGRAVITARIA_QT=OFF \
   -DGRAVITARIA_GTEST_SOURCE=/usr/src/googletest \
