@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "chart.h"
 #include "chart_setup.h"
+#include "errors.h"
 #include "locale_separators.h"
 #include "nested_changes.h"
 #include "pointer_readout.h"
@@ -96,6 +98,10 @@ void TSatelliteForm::Chart1MouseDown(QObject* /*Sender*/, Qt::MouseButton /*Butt
     const QPoint pixel = pointerOnMap(*Chart1);
     const double mapX = Series1->GetHorizAxis().CalcPosPoint(pixel.x());
     const double mapY = Series1->GetVertAxis().CalcPosPoint(pixel.y());
+    // On a map zoomed out near the largest double the 64-bit value can
+    // overflow: that is past the fields' range too, and the start keeps its
+    // finite value.
+    if (!std::isfinite(mapX) || !std::isfinite(mapY)) throw RangeError();
     orbit.PosX = mapX;
     orbit.PosY = mapY;
     // Each field's change handler runs inside the setting; a value past the

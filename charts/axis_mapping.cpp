@@ -25,4 +25,12 @@ double AxisMapping::pixelToValue(int p) const {
     return horizontal ? minimum + offset : maximum - offset;
 }
 
+long double AxisMapping::pixelToExtendedValue(int p) const {
+    const double v = pixelToValue(p);
+    if (std::isfinite(v)) return v;
+    const long double range = static_cast<long double>(maximum) - minimum;
+    const long double offset = static_cast<long double>(p - startPos) * range / axisSize();
+    return horizontal ? minimum + offset : maximum - offset;
+}
+
 }  // namespace gravitaria

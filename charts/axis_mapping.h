@@ -28,6 +28,12 @@ struct AxisMapping {
     // Axis value at pixel p, unrounded and not clamped to the range; 0 when
     // the axis is less than one pixel long.
     double pixelToValue(int p) const;
+
+    // The same value where that is finite; where the 64-bit computation
+    // overflows (a range wider than the largest double, or a pixel beyond
+    // the axis on such a range) the value computed in extended precision,
+    // which is always finite for a finite range.
+    long double pixelToExtendedValue(int p) const;
 };
 
 }  // namespace gravitaria

@@ -22,26 +22,31 @@ struct PointerCaptions {
     QString distance;       // RpositionEnCours: R and h
 };
 
-// The readout values: X and Y in the field's unit truncated toward zero,
-// R from the truncated X and Y, h = R minus the radius in that unit.
+// The readout values: X and Y in the field's unit truncated toward zero
+// (whole numbers, in extended precision: a map zoomed out far past any
+// preset reads values beyond the 64-bit integers), R from the truncated X
+// and Y, h = R minus the radius in that unit.
 struct PointerReadout {
-    std::int64_t x = 0;
-    std::int64_t y = 0;
+    long double x = 0;
+    long double y = 0;
     long double r = 0;
     long double h = 0;
 };
 
 // mapX, mapY: the axis values at the pointer, km. radiusKm: NumRayon's value.
-// Raises RangeError when a truncated coordinate does not fit 64 bits (a map
-// zoomed out far beyond any preset) or is not a number.
-PointerReadout pointerReadout(double mapX, double mapY, int radiusKm, const QString& unite);
+// Raises RangeError for a value that is not a finite number.
+PointerReadout pointerReadout(long double mapX, long double mapY, int radiusKm,
+                              const QString& unite);
 
 // The same from the pointer's pixel in the map's client coordinates and the
-// layout of the map's last drawing (its horizontal and vertical axis).
+// layout of the map's last drawing (its horizontal and vertical axis). Never
+// fails on a finite range, whatever the zoom: the values come from
+// pixelToExtendedValue.
 PointerReadout pointerReadout(const AxisMapping& horizontal, const AxisMapping& vertical,
                               QPoint pixel, int radiusKm, const QString& unite);
 
-// The captions for a readout, numbers as grouped texts of precision 5.
+// The captions for a readout, numbers as grouped texts of precision 5
+// (scientific beyond five digits: "1,2346E5", "8,9885E307").
 PointerCaptions pointerCaptions(const PointerReadout& readout, const QString& unite,
                                 const NumberSeparators& seps);
 

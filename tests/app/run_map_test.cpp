@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
+#include <set>
 
 #include "radio_group.h"
 #include "run_window_support.h"
@@ -216,6 +217,66 @@ TEST_F(RunMapTest, RangeErrorBoxOnARightPressLeavesNoDragBehind) {
     movePointer(centre() - QPoint(30, 30));
     EXPECT_EQ(bottom.Minimum(), -50000.0);
     EXPECT_EQ(left.Maximum(), 50000.0);
+}
+
+// Far out, where the values pass 64-bit integers (48 doublings) and where
+// the 64-bit pixel values overflow (about 1000), to the largest range the
+// axes take, and in to a range of nothing, the readout reads the pointer.
+TEST_F(RunMapTest, ReadoutNeverFailsAtAnyZoomTheButtonsReach) {
+    const QPoint margin(1, 1);  // outside the plotting area
+    const auto readEverywhere = [&](int level) {
+        form->Chart1->Repaint();
+        const QPoint bottomRight(form->Chart1->BottomAxis().IEndPos(), form->Chart1->LeftAxis().IEndPos());
+        for (const QPoint& p : {margin, topLeft(), centre(), bottomRight}) {
+            movePointer(p);
+            ASSERT_TRUE(recorder.boxes.empty()) << level << " " << p.x() << "," << p.y();
+        }
+    };
+    const std::set<int> checked = {1, 47, 48, 49, 64, 990, 1000, 1005};
+    int levels = 0;
+    while (levels < 1100) {
+        form->ZoomMoins->click();
+        if (!recorder.boxes.empty()) break;  // the axes refuse the next range
+        ++levels;
+        if (checked.count(levels)) readEverywhere(levels);
+    }
+    // The last range the axes took: near the largest double.
+    EXPECT_GT(levels, 1005);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    recorder.boxes.clear();
+    form->Chart1->show();
+    readEverywhere(levels);
+    movePointer(topLeft());
+    const QString x = form->XEnCoursPos->text();
+    EXPECT_TRUE(x.startsWith(QStringLiteral("X = -"))) << x.toStdString();
+    EXPECT_TRUE(x.endsWith(QStringLiteral("E307")) || x.endsWith(QStringLiteral("E308")))
+        << x.toStdString();
+
+    // Zooming in never fails: the range ends as nothing, the readout as 0.
+    form->attracteur->setItemIndex(2);
+    form->attracteur->setItemIndex(0);
+    for (int i = 0; i < 1100; ++i) form->ZoomPlus->click();
+    ASSERT_TRUE(recorder.boxes.empty());
+    readEverywhere(-1100);
+    EXPECT_EQ(form->XEnCoursPos->text(), QStringLiteral("X = 0"));
+}
+
+TEST_F(RunMapTest, ClickWhereTheMapValueOverflowsKeepsAFiniteStart) {
+    // 1000 doublings: +-5.4E305 km; a pixel offset times the range
+    // overflows 64 bits.
+    for (int i = 0; i < 1000; ++i) form->ZoomMoins->click();
+    ASSERT_TRUE(recorder.boxes.empty());
+    form->Chart1->Repaint();
+    const QPoint topRight(form->Chart1->BottomAxis().IEndPos(), form->Chart1->LeftAxis().IStartPos());
+    ASSERT_FALSE(std::isfinite(form->Chart1->BottomAxis().CalcPosPoint(topRight.x())));
+    const long double startX = form->orbit.PosX;
+    const long double startY = form->orbit.PosY;
+    pressAt(topRight);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Erreur de vérification d'étendue."));
+    EXPECT_EQ(form->orbit.PosX, startX);
+    EXPECT_EQ(form->orbit.PosY, startY);
+    EXPECT_EQ(form->NumX->Value(), 30000);
 }
 
 TEST_F(RunMapTest, ZoomInThenOutRestoresTheRangesExactly) {

@@ -107,13 +107,63 @@ TEST(PointerReadout, SixDigitsSwitchToScientific) {
               QStringLiteral("X = -1,2346E5"));
 }
 
-TEST(PointerReadout, ValuesPastSixtyFourBitsAreARangeError) {
-    EXPECT_THROW(pointerReadout(1e19, 0, 6380, kUniteKm), RangeError);
-    EXPECT_THROW(pointerReadout(0, -1e19, 6380, kUniteKm), RangeError);
+TEST(PointerReadout, ValuesPastSixtyFourBitsReadInScientificForm) {
+    struct Case {
+        double mapX, mapY;
+        const char* x;  // French separators
+        const char* y;
+    };
+    const Case cases[] = {
+        {1e19, -1e19, "X = 1E19", "Y = -1E19"},
+        {9223372036854775808.0, -9223372036854775808.0, "X = 9,2234E18", "Y = -9,2234E18"},
+        {-3.2768e9 * 1024, 6.5536e12, "X = -3,3554E12", "Y = 6,5536E12"},
+        {1.7976931348623157e308, -8.98846567431158e307, "X = 1,7977E308", "Y = -8,9885E307"},
+    };
+    for (const Case& k : cases) {
+        const PointerReadout r = pointerReadout(k.mapX, k.mapY, 6380, kUniteKm);
+        const PointerCaptions c = pointerCaptions(r, kUniteKm, kFrench);
+        EXPECT_EQ(c.x, QString::fromUtf8(k.x));
+        EXPECT_EQ(c.y, QString::fromUtf8(k.y));
+        EXPECT_TRUE(std::isfinite(static_cast<double>(r.r)) || k.mapX > 1e308);
+        EXPECT_TRUE(c.distance.startsWith(QStringLiteral("R = "))) << c.distance.toStdString();
+    }
+    // R of the largest doubles is past them but written all the same.
+    const PointerCaptions top = pointerCaptions(
+        pointerReadout(1.7976931348623157e308, 1.7976931348623157e308, 6380, kUniteKm), kUniteKm, kPoint);
+    EXPECT_EQ(top.distance, "R = 2.5423E308" + k19Blanks + "h = 2.5423E308");
+    // In millions of km.
+    EXPECT_EQ(pointerReadout(1e19, 0, 1392000, kSun).x, 10000000000000.0L);
+    EXPECT_EQ(pointerCaptions(pointerReadout(1e25, 0, 1392000, kSun), kSun, kPoint).x,
+              QStringLiteral("X = 1E19"));
+    // Not a number is never shown.
     EXPECT_THROW(pointerReadout(std::numeric_limits<double>::quiet_NaN(), 0, 6380, kUniteKm),
                  RangeError);
-    // The same value is fine in millions of km.
-    EXPECT_EQ(pointerReadout(1e19, 0, 1392000, kSun).x, 10000000000000);
+    EXPECT_THROW(pointerReadout(0, std::numeric_limits<double>::infinity(), 6380, kUniteKm),
+                 RangeError);
+}
+
+TEST(PointerReadout, EveryZoomLevelOfTheButtonsReadsFiniteTexts) {
+    // The Earth's and the Sun's ranges doubled up to the largest double and
+    // halved down to nothing, over a 400-pixel plot, at pixels in the margin,
+    // on the corners and at the centre.
+    for (double preset : {50000.0, 2e8}) {
+        for (double f : {2.0, 0.5}) {
+            for (double m = preset; std::isfinite(m) && m > 0; m *= f) {
+                const AxisMapping bottom{-m, m, 60, 460, true};
+                const AxisMapping left{-m, m, 4, 404, false};
+                for (QPoint p : {QPoint(0, 0), QPoint(60, 4), QPoint(260, 204), QPoint(460, 404),
+                                 QPoint(470, 425)}) {
+                    PointerCaptions c;
+                    ASSERT_NO_THROW(c = pointerCaptions(pointerReadout(bottom, left, p, 6380, kUniteKm),
+                                                        kUniteKm, kFrench))
+                        << m << " " << p.x();
+                    for (const QString& t : {c.x, c.y, c.distance})
+                        ASSERT_FALSE(t.contains(QStringLiteral("inf")) || t.contains(QStringLiteral("nan")))
+                            << t.toStdString();
+                }
+            }
+        }
+    }
 }
 
 TEST(StartFieldValue, TruncatesInTheFieldsUnit) {

@@ -33,6 +33,33 @@ TEST(AxisMapping, EndsOfTheRangeMapBothWays) {
     EXPECT_DOUBLE_EQ(y.pixelToValue(380 + 37), -60000);
 }
 
+TEST(AxisMapping, ExtendedValueEqualsTheValueAndGoesOnWhereDoublesOverflow) {
+    // Where the 64-bit computation is finite, the two agree bit for bit.
+    for (const AxisMapping& m : {horizontal(-50000, 50000, 60, 430), vertical(-50000, 50000, 10, 380),
+                                 horizontal(-2e8, 2e8, 37, 411), vertical(-1e300, 1e300, 4, 404)}) {
+        for (int p : {m.startPos - 60, m.startPos, m.startPos + 123, m.endPos, m.endPos + 9})
+            EXPECT_EQ(m.pixelToExtendedValue(p), static_cast<long double>(m.pixelToValue(p))) << p;
+    }
+    // The pixel offset times the range overflows long before the values do.
+    const AxisMapping wide = vertical(-7e306, 7e306, 4, 404);
+    ASSERT_FALSE(std::isfinite(wide.pixelToValue(404)));
+    EXPECT_EQ(wide.pixelToExtendedValue(404), -static_cast<long double>(7e306));
+    // A range wider than the largest double: the range itself overflows.
+    const double big = 1.5e308;
+    const AxisMapping x = horizontal(-big, big, 60, 460);
+    const AxisMapping y = vertical(-big, big, 4, 404);
+    ASSERT_FALSE(std::isfinite(x.pixelToValue(60)));
+    EXPECT_EQ(x.pixelToExtendedValue(60), -static_cast<long double>(big));
+    EXPECT_EQ(x.pixelToExtendedValue(460), static_cast<long double>(big));
+    EXPECT_EQ(x.pixelToExtendedValue(260), 0.0L);
+    EXPECT_EQ(y.pixelToExtendedValue(4), static_cast<long double>(big));
+    EXPECT_EQ(y.pixelToExtendedValue(404), -static_cast<long double>(big));
+    // Beyond the axis, past the largest double, still on the same line.
+    const long double beyond = x.pixelToExtendedValue(0);  // 60 pixels of 400 left of -big
+    EXPECT_LT(std::fabs(beyond / (-1.3L * big) - 1), 1e-15L);
+    EXPECT_TRUE(std::isfinite(y.pixelToExtendedValue(425)));
+}
+
 TEST(AxisMapping, HalvesRoundToTheEvenPixel) {
     // 0..100 over 10 pixels: value 5 is pixel 0.5, 15 is 1.5, 25 is 2.5.
     const AxisMapping x = horizontal(0, 100, 0, 10);
