@@ -21,6 +21,7 @@
 #include "satellite_form.h"
 #include "satellite_layout.h"
 #include "spin_edit.h"
+#include "text_label.h"
 #include "track_bar.h"
 
 namespace gravitaria {
@@ -48,7 +49,7 @@ public:
 };
 
 QLabel* label(QWidget* parent, const QString& text, int left, int top) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new TLabel(text, parent);
     l->move(left, top);
     l->setProperty(kAutoSizeProperty, true);
     fitLabel(l);
@@ -61,8 +62,11 @@ QLabel* label(QWidget* parent, const QString& text, int left, int top) {
     return l;
 }
 
-QLabel* fixedLabel(QWidget* parent, const QString& text, int left, int top, int width, int height) {
-    auto* l = new QLabel(text, parent);
+TLabel* fixedLabel(QWidget* parent, const QString& text, int left, int top, int width, int height) {
+    auto* l = new TLabel(text, parent);
+    // The fonts here run a pixel or two wider than the ones the layout was
+    // measured with: a caption never loses its last letter to that.
+    width = std::max(width, l->fontMetrics().horizontalAdvance(text));
     l->setGeometry(left, top, width, height);
     return l;
 }
@@ -70,7 +74,7 @@ QLabel* fixedLabel(QWidget* parent, const QString& text, int left, int top, int 
 // A label that wraps at its width and grows downwards as its text needs.
 QLabel* wrappingLabel(QWidget* parent, const QString& text, int left, int top, int width,
                       int height) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new TLabel(text, parent);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A box sized for one line keeps its text on one line: the fonts here
@@ -289,14 +293,16 @@ void TSatelliteForm::createChronoPage() {
     GroupBoxChrono = groupBox(TabSheet2, QStringLiteral("Ajustement des durées "), 8, 8, 317, 377);
     Label11 = label(GroupBoxChrono, QStringLiteral("Durée de vol prévue (s)"), 16, 24);
     TempsDeVol = fixedLabel(GroupBoxChrono, QStringLiteral("TempsDeVol"), 209, 20, 92, 18);
-    TempsDeVol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TempsDeVol->setAlignment(Qt::AlignRight | Qt::AlignTop);
     TempsDeVol->setFont(tahomaFont(15, true));
     TempsDeVol->setProperty(kAutoSizeProperty, true);
     fitLabel(TempsDeVol);
     Label10 = wrappingLabel(GroupBoxChrono, QStringLiteral("Durée effective du vol (s)"), 16, 61,
                             78, 26);
-    NumLabTempsDeVol = fixedLabel(GroupBoxChrono, QStringLiteral("0"), 132, 52, 169, 38);
-    NumLabTempsDeVol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TLabel* clock = fixedLabel(GroupBoxChrono, QStringLiteral("0"), 132, 52, 169, 38);
+    clock->setShrinkToFit(true);
+    NumLabTempsDeVol = clock;
+    NumLabTempsDeVol->setAlignment(Qt::AlignRight | Qt::AlignTop);
     NumLabTempsDeVol->setAutoFillBackground(true);
     displayLook(NumLabTempsDeVol);
     NumLabTempsDeVol->setFont(tahomaFont(32, true));

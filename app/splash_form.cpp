@@ -14,6 +14,7 @@
 #include "pictures.h"
 #include "platform.h"
 #include "program_identity.h"
+#include "text_label.h"
 #include "window_placement.h"
 
 namespace gravitaria {
@@ -25,7 +26,7 @@ const QString kMakerTown = QStringLiteral("Valmorency");
 const QString kMakerPostalAddress = QStringLiteral("12 rue des Comètes, 99000 Valmorency");
 
 QLabel* autoLabel(QWidget* parent, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TLabel(text, parent);
     label->move(left, top);
     label->adjustSize();
     return label;
@@ -33,7 +34,7 @@ QLabel* autoLabel(QWidget* parent, const QString& text, int left, int top) {
 
 // A label that wraps at its width and grows downwards as its text needs.
 QLabel* wrappingLabel(QWidget* parent, const QString& text, const QRect& box) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TLabel(text, parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(box);

@@ -7,6 +7,7 @@ set(SATELLITE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/satellite_params_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/satellite_resize_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/controls_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/satellite_drawing_test.cpp
 )
 gravitaria_add_gtest(satellite_form_test
   SOURCES ${SATELLITE_TEST_SOURCES}
