@@ -15,6 +15,7 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
     }
     connect(&group_, &QButtonGroup::idToggled, this, &TRadioGroup::buttonToggled);
     arrangeButtons();
+    updateTabStop();
 }
 
 QRadioButton* TRadioGroup::button(int index) const {
@@ -35,12 +36,23 @@ void TRadioGroup::setItemIndex(int index) {
     for (QRadioButton* b : buttons_) b->setChecked(false);
     group_.setExclusive(true);
     index_ = -1;
+    updateTabStop();
 }
 
 void TRadioGroup::buttonToggled(int id, bool checked) {
     if (!checked || id == index_) return;
     index_ = id;
+    updateTabStop();
     emit clicked();
+}
+
+void TRadioGroup::updateTabStop() {
+    // Only the stop item takes the focus from Tab; a click still focuses
+    // any item, and the arrow keys reach all of them.
+    const std::size_t stop = index_ >= 0 ? static_cast<std::size_t>(index_) : 0;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event) {

@@ -2,6 +2,9 @@
 // A captioned group of radio buttons in one column. Its `clicked` signal is
 // raised whenever the selected item changes, by a click, the keyboard or
 // setItemIndex, and never when the item already selected is chosen again.
+// The group is one stop of the keyboard tab order: Tab enters it on the
+// selected item (the first item while none is selected), and the arrow keys
+// move between the items.
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -23,6 +26,8 @@ public:
 
     QStringList items() const { return items_; }
     QRadioButton* button(int index) const;
+    // The items in order, to be placed together in the window's tab order.
+    std::vector<QWidget*> tabChain() const { return {buttons_.begin(), buttons_.end()}; }
 
 signals:
     void clicked();
@@ -33,6 +38,7 @@ protected:
 private:
     void arrangeButtons();
     void buttonToggled(int id, bool checked);
+    void updateTabStop();
 
     QStringList items_;
     QButtonGroup group_;

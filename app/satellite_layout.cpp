@@ -15,6 +15,7 @@
 #include "chart_setup.h"
 #include "float_edit.h"
 #include "fonts.h"
+#include "memo_box.h"
 #include "pictures.h"
 #include "presets.h"
 #include "radio_group.h"
@@ -187,7 +188,7 @@ void TSatelliteForm::createControls() {
     GroupBox5 = groupBox(this, QStringLiteral("Informations de la position du curseur "), 8, 440,
                          205, 120);
     GroupBox5->setMaximumHeight(120);
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new TMemo(this);
     Memo1->setGeometry(0, 0, 785, 0);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -416,17 +417,19 @@ void TSatelliteForm::createAboutPage() {
 void TSatelliteForm::buildTabOrder() {
     // Conditions (0), PageControl1 (1) with each page's controls, Actions
     // (2), GroupBox5 (3, nothing to focus), Memo1 (4), Chart1 (5).
-    const std::vector<QWidget*> chain = {
-        NumX, NumY, NumVox, NumVoy,
-        PageControl1,
-        attracteur->button(attracteur->itemIndex()), NumRayon, NumMasseExp, NumMasseMantisse,
-        NumVide,
-        NumDt, NumNombrePoints, RadioGroup1->button(RadioGroup1->itemIndex()), CheckImpact,
-        TrackTemporisation, Button2, ButtonImprimer,
-        ButtonWiki, Licence, Button1,
-        ButtonEuler, ButtonEffacer, ButtonQuitter, ZoomPlus, ZoomMoins, CheckBoxMemo,
-        Memo1, Chart1,
+    // A radio group's items stand together at its place; the group lets Tab
+    // stop on its selected item only.
+    const auto group = [](const TRadioGroup* g) { return g->tabChain(); };
+    const std::vector<std::vector<QWidget*>> parts = {
+        {NumX, NumY, NumVox, NumVoy, PageControl1},
+        group(attracteur), {NumRayon, NumMasseExp, NumMasseMantisse, NumVide, NumDt, NumNombrePoints},
+        group(RadioGroup1), {CheckImpact, TrackTemporisation, Button2, ButtonImprimer,
+                             ButtonWiki, Licence, Button1},
+        group(methode), {ButtonEuler, ButtonEffacer, ButtonQuitter, ZoomPlus, ZoomMoins,
+                         CheckBoxMemo, Memo1, Chart1},
     };
+    std::vector<QWidget*> chain;
+    for (const auto& part : parts) chain.insert(chain.end(), part.begin(), part.end());
     for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 

@@ -5,6 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "presets.h"
 #include "satellite_test_support.h"
@@ -204,6 +208,138 @@ TEST_F(SatelliteFormTest, TabOrderStartsWithTheStartFields) {
     // Inside the "Edition " box, "&Copier" comes before "Im&primer".
     EXPECT_EQ(form->Button2->nextInFocusChain(), form->ButtonImprimer);
     EXPECT_EQ(form->ButtonEuler->nextInFocusChain(), form->ButtonEffacer);
+}
+
+TEST_F(SatelliteFormTest, TabInTheMemoMovesTheFocusAndTypesNothing) {
+    showForm();
+    form->CheckBoxMemo->setChecked(true);
+    ASSERT_TRUE(form->Memo1->isVisible());
+    const QString table = QStringLiteral("0\t    0\t3,00E+004");
+    struct Key {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool forward;
+    };
+    const Key keys[] = {{"Tab", Qt::Key_Tab, Qt::NoModifier, true},
+                        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, false},
+                        {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, true},
+                        {"Ctrl+Shift+Tab", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, false}};
+    for (const Key& k : keys) {
+        form->Memo1->setPlainText(table);
+        form->Memo1->setFocus(Qt::MouseFocusReason);
+        QTextCursor caret = form->Memo1->textCursor();
+        caret.setPosition(1);
+        form->Memo1->setTextCursor(caret);
+        QTest::keyClick(form->Memo1, k.key, k.modifiers);
+        EXPECT_EQ(form->Memo1->toPlainText().toStdString(), table.toStdString()) << k.name;
+        // The memo's neighbours in the tab order, the map being hidden behind it.
+        QWidget* expected = k.forward ? static_cast<QWidget*>(form->NumX) : form->CheckBoxMemo;
+        EXPECT_EQ(QApplication::focusWidget(), expected) << k.name;
+    }
+}
+
+// The keyboard cycle from NumX with Tab (forward) or Shift+Tab, back to
+// NumX; a radio button stands for its group, which must be entered on its
+// selected item (or its first item while none is selected).
+struct TabCycle {
+    std::vector<QWidget*> stops;
+    std::vector<std::string> faults;
+};
+
+TabCycle tabCycle(TSatelliteForm& form, bool forward) {
+    TabCycle cycle;
+    form.NumX->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 100; ++i) {
+        QWidget* w = QApplication::focusWidget();
+        if (w == nullptr) {
+            cycle.faults.push_back("no focus");
+            break;
+        }
+        if (i > 0 && w == form.NumX) break;
+        QWidget* stop = w;
+        if (auto* group = qobject_cast<TRadioGroup*>(w->parentWidget())) {
+            stop = group;
+            const int index = std::max(group->itemIndex(), 0);
+            if (w != group->button(index)) {
+                cycle.faults.push_back(group->title().toStdString() + " entered on " +
+                                       static_cast<QRadioButton*>(w)->text().toStdString());
+            }
+        }
+        cycle.stops.push_back(stop);
+        QTest::keyClick(w, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                        forward ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    if (!forward) std::reverse(cycle.stops.begin() + 1, cycle.stops.end());
+    return cycle;
+}
+
+std::string stopNames(const std::vector<QWidget*>& stops) {
+    std::string names;
+    for (QWidget* w : stops) {
+        QString name = QString::fromLatin1(w->metaObject()->className());
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) name += QLatin1Char(':') + b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) name += QLatin1Char(':') + g->title();
+        names += name.toStdString() + " ";
+    }
+    return names;
+}
+
+TEST_F(SatelliteFormTest, EachRadioGroupIsOneTabStopOnItsSelectedItem) {
+    showForm();
+    const int pages = form->PageControl1->count();
+    const auto cycles = [&](bool forward) {
+        std::vector<TabCycle> all;
+        for (int page = 0; page < pages; ++page) {
+            form->PageControl1->setCurrentIndex(page);
+            all.push_back(tabCycle(*form, forward));
+        }
+        return all;
+    };
+    const std::vector<TabCycle> created = cycles(true);
+    for (const TabCycle& c : created) {
+        EXPECT_TRUE(c.faults.empty()) << c.faults.front();
+        EXPECT_GT(c.stops.size(), 10u) << stopNames(c.stops);
+    }
+    const auto expectCreationCycles = [&](const char* after) {
+        for (bool forward : {true, false}) {
+            const std::vector<TabCycle> now = cycles(forward);
+            for (int page = 0; page < pages; ++page) {
+                const TabCycle& c = now[static_cast<std::size_t>(page)];
+                for (const std::string& fault : c.faults) ADD_FAILURE() << after << ": " << fault;
+                EXPECT_EQ(c.stops, created[static_cast<std::size_t>(page)].stops)
+                    << after << (forward ? ", Tab" : ", Shift+Tab") << ", page " << page << ":\n"
+                    << stopNames(c.stops) << "\ninstead of\n"
+                    << stopNames(created[static_cast<std::size_t>(page)].stops);
+            }
+        }
+    };
+
+    form->PageControl1->setCurrentWidget(form->TabSheet1);
+    clickItem(form->attracteur, 1);   // the Sun, by a click; also sets a duration
+    expectCreationCycles("the Sun clicked");
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    clickItem(form->RadioGroup1, 0);  // a day, by a click
+    expectCreationCycles("a day clicked");
+    form->attracteur->setItemIndex(2);   // by code
+    form->RadioGroup1->setItemIndex(3);
+    form->methode->setItemIndex(0);
+    expectCreationCycles("selections set by code");
+    form->RadioGroup1->setItemIndex(-1);  // none: entered on the first item
+    expectCreationCycles("no duration selected");
+
+    // The arrow keys move between the items (and select them); Tab then
+    // leaves the group for the next control.
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    form->RadioGroup1->setItemIndex(1);
+    form->RadioGroup1->button(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), form->RadioGroup1->button(2));
+    EXPECT_EQ(form->RadioGroup1->itemIndex(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->CheckImpact);
+    expectCreationCycles("a year chosen with the arrow keys");
 }
 
 }  // namespace
