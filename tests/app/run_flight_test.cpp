@@ -298,6 +298,21 @@ TEST_F(RunFlightTest, EmptiedXFieldKeepsTheStartForTheNextRun) {
     EXPECT_EQ(second.last(), first.last());
 }
 
+TEST_F(RunFlightTest, SampleDiscCoversSixPixelsAroundTheSatellite) {
+    // A sample in an empty part of the map: the disc drawn after the map's
+    // repaint is all that the next repaint takes away.
+    TNvector v{};
+    v[1].X = -30.0e6;
+    v[2].X = -20.0e6;
+    ASSERT_TRUE(form->Test2CallBackFunc(v));
+    const QImage withDisc = form->Chart1->ScreenImage();
+    form->Chart1->Repaint();
+    const int px = form->Chart1->BottomAxis().CalcXPosValue(-30000);
+    const int py = form->Chart1->LeftAxis().CalcYPosValue(-20000);
+    // Corners (px - 3, py + 3) and (px + 3, py - 3), the second just outside.
+    EXPECT_EQ(differingPixels(withDisc, form->Chart1->ScreenImage()), QRect(px - 3, py - 3, 6, 6));
+}
+
 // A platform whose delay fails at one sample: an error in the middle of a run.
 class FailingDelayPlatform : public RecordingPlatform {
 public:

@@ -146,6 +146,18 @@ TEST_F(RunMapTest, ClickPlacesTheStartAndMovesTheFocusToLaunch) {
     EXPECT_GT(form->Series2->Count(), afterSpace);
 }
 
+TEST_F(RunMapTest, ClickPlacesTheStartWhereThePointerIsNotWhereTheEventSays) {
+    const QPoint pointer = centre() + QPoint(37, -23);
+    const QPoint eventSpot = centre() + QPoint(-61, 44);
+    QCursor::setPos(form->Chart1->mapToGlobal(pointer));
+    QTest::mouseClick(form->Chart1, Qt::LeftButton, Qt::NoModifier, eventSpot);
+    const double mapX = form->Chart1->BottomAxis().CalcPosPoint(pointer.x());
+    const double mapY = form->Chart1->LeftAxis().CalcPosPoint(pointer.y());
+    EXPECT_EQ(form->NumX->Value(), static_cast<int>(std::trunc(mapX)));
+    EXPECT_EQ(form->NumY->Value(), static_cast<int>(std::trunc(mapY)));
+    EXPECT_EQ(form->orbit.PosX, std::trunc(mapX));
+}
+
 TEST_F(RunMapTest, ClickOnTheSunMapSetsMillionsOfKilometres) {
     form->attracteur->setItemIndex(1);
     form->Chart1->Repaint();
@@ -320,6 +332,18 @@ TEST_F(RunMapTest, DiscFollowsTheRadiusOnScreenAndInTheClipboardBitmap) {
     const int edge = form->Chart1->BottomAxis().CalcXPosValue(6380);
     EXPECT_EQ(QColor(screen.pixel(edge - 3, c.y())), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_NE(QColor(screen.pixel(edge + 3, c.y())), QColor(0xC0, 0xC0, 0xC0));
+    {   // The disc's ink fills exactly its bounding corners (-R, R) and (R, -R),
+        // the second one just outside, as a pixel rectangle's corner.
+        const TChartAxis& h = form->Chart1->BottomAxis();
+        const TChartAxis& v = form->Chart1->LeftAxis();
+        const QRect corners(QPoint(h.CalcXPosValue(-6380), v.CalcYPosValue(6380)),
+                            QPoint(h.CalcXPosValue(6380) - 1, v.CalcYPosValue(-6380) - 1));
+        form->NumRayon->setValue(10);  // a disc too small to draw at this scale
+        form->Chart1->Repaint();
+        EXPECT_EQ(differingPixels(screen, form->Chart1->ScreenImage()), corners);
+        form->NumRayon->setValue(6380);
+        form->Chart1->Repaint();
+    }
 
     form->Button2->click();
     const QImage copied = QGuiApplication::clipboard()->image();

@@ -3,8 +3,10 @@
 // the flight run and of the map's handlers, and the locale's expected texts.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QRect>
 #include <QStringList>
 #include <QTest>
 #include <memory>
@@ -24,6 +26,16 @@ inline QString groupSeparator() { return frenchLocale() ? QString(QChar(0x202F))
 // "19 400": the digits of a number of 4 to 6 digits with the locale's separator.
 inline QString grouped(const char* high, const char* low) {
     return QString::fromLatin1(high) + groupSeparator() + QString::fromLatin1(low);
+}
+
+// The smallest rectangle holding every pixel that differs between two
+// pictures of the same size: what one drawing added over the other.
+inline QRect differingPixels(const QImage& a, const QImage& b) {
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 class RunWindowTest : public ::testing::Test {

@@ -173,6 +173,25 @@ TEST_F(ParamsTest, ClickInVoyClearsTheCollisionButAValueChangeDoesNot) {
     EXPECT_FALSE(form->CheckImpact->isChecked());
 }
 
+TEST_F(ParamsTest, ClickInAStartFieldRecomputesTheStartAndYClicksClearTheCollision) {
+    struct Case {
+        const char* name;
+        TSpinEdit* field;
+        bool clearsCollision;  // bound to NumYChange rather than NumXChange
+    };
+    const Case cases[] = {{"NumX", form->NumX, false}, {"NumY", form->NumY, true},
+                          {"NumVox", form->NumVox, false}, {"NumVoy", form->NumVoy, true}};
+    for (const Case& c : cases) {
+        form->CheckImpact->setChecked(true);
+        form->orbit.PosX = 1.0L;
+        form->orbit.PosY = 2.0L;
+        clickText(c.field);
+        EXPECT_EQ(form->orbit.PosX, 30000.0L) << c.name;
+        EXPECT_EQ(form->orbit.PosY, 40000.0L) << c.name;
+        EXPECT_EQ(form->CheckImpact->isChecked(), !c.clearsCollision) << c.name;
+    }
+}
+
 TEST_F(ParamsTest, LeavingFieldsEmptyRestoresThemOrGivesTheTimeStepTen) {
     struct Case {
         TSpinEdit* field;
