@@ -164,10 +164,16 @@ void TChart::resetCanvasAndRunHook(QPainter& p) {
     if (OnAfterDraw) OnAfterDraw();
 }
 
+// The screen image has the screen's pixels: on a scaled screen (device pixel
+// ratio above 1) the chart is drawn at that resolution, not enlarged.
 void TChart::drawToScreen() {
     const QSize s = size();
     if (s.isEmpty()) return;
-    if (screen_.size() != s) screen_ = QImage(s, QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    if (!screenMatchesWidget()) {
+        screen_ = QImage((QSizeF(s) * ratio).toSize(), QImage::Format_RGB32);
+        screen_.setDevicePixelRatio(ratio);
+    }
     dirty_ = false;
     QPainter p(&screen_);
     try {
@@ -184,10 +190,12 @@ void TChart::Repaint() {
     QWidget::repaint();
 }
 
-QImage TChart::RenderImage() {
-    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+QImage TChart::RenderImage(qreal ratio) {
+    const QSize s = size().expandedTo(QSize(1, 1));
+    QImage image((QSizeF(s) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     QPainter p(&image);
-    draw(p, image.size(), SeriesSource::Direct);
+    draw(p, s, SeriesSource::Direct);
     return image;
 }
 
@@ -200,8 +208,14 @@ void TChart::paintOutsideDrawing(const std::function<void(QPainter&)>& paint) {
     if (isVisible()) QWidget::repaint();
 }
 
+bool TChart::screenMatchesWidget() const {
+    const qreal ratio = devicePixelRatioF();
+    return !screen_.isNull() && screen_.devicePixelRatio() == ratio &&
+           screen_.size() == (QSizeF(size()) * ratio).toSize();
+}
+
 void TChart::paintEvent(QPaintEvent*) {
-    if (dirty_ || screen_.size() != size()) drawToScreen();
+    if (dirty_ || !screenMatchesWidget()) drawToScreen();
     QPainter p(this);
     p.drawImage(0, 0, screen_);
     if (drag_ == Drag::Zoom) {

@@ -292,9 +292,11 @@ public:
 
     // One complete drawing into a new client-sized image, the series drawn
     // point by point rather than from the screen buffers: the reference the
-    // buffered screen image must equal.
-    QImage RenderImage();
+    // buffered screen image must equal. `ratio` pixels per unit (the screen
+    // image's devicePixelRatio() to compare with it).
+    QImage RenderImage(qreal ratio = 1.0);
     // The screen image of the last drawing (what paintEvent shows).
+    // Its pixels are the screen's: devicePixelRatio() of them per unit.
     const QImage& ScreenImage() const { return screen_; }
 
     // The legend entry of series `index` in the last drawing (a click in it
@@ -306,6 +308,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Whether screen_ has the widget's size at its device pixel ratio.
+    bool screenMatchesWidget() const;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

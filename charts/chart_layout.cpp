@@ -85,9 +85,17 @@ std::pair<double, double> shownRange(const TChartAxis& axis, const Extent& data,
 
 }  // namespace
 
+// A one-pixel pen is cosmetic: exactly one pixel wide on the chart's own
+// bitmaps. On a scaled screen it is as many screen pixels wide as one unit
+// spans, rounded (1 at 125 %, 2 at 150 % and 200 %), so thin lines keep
+// their weight and stay on whole pixels.
 QPen chartPen(const QPainter& p, const QColor& colour, int width, Qt::PenStyle style) {
     QPen pen(QBrush(colour), std::max(1, width), style, Qt::SquareCap);
-    if (width <= 1 && !p.worldTransform().isScaling()) pen.setCosmetic(true);
+    if (width <= 1 && !p.worldTransform().isScaling()) {
+        pen.setCosmetic(true);
+        const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+        if (ratio > 1.0) pen.setWidth(std::max(1, qRound(ratio)));
+    }
     return pen;
 }
 

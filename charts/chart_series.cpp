@@ -122,7 +122,7 @@ std::vector<QPoint> pixelsOf(const TLineSeries& s, const ChartLayout& l) {
 }  // namespace
 
 struct TLineSeries::Layer {
-    QImage image;           // the clip's size, transparent where nothing is drawn
+    QImage image;           // the chart's pixels, transparent where nothing is drawn
     LayerKey key;
     bool valid = false;     // false: redraw every point at the next drawing
     std::vector<PointStore::Point> pending;   // added since the last drawing
@@ -230,37 +230,51 @@ void TChart::drawSeriesDirect(QPainter& p, const Layout& l) {
     p.restore();
 }
 
+// The buffers have the pixels of the screen image they are drawn for: the
+// chart's size at its device pixel ratio, the series clipped as in a
+// complete drawing, so that composing them at the origin gives the complete
+// drawing's pixels at any ratio, 125 % included. A target of another ratio
+// (the clipboard bitmap or the print's trial drawing on a scaled screen)
+// gets the series drawn directly, and the buffers stay as they are.
 void TChart::drawSeriesBuffered(QPainter& p, const Layout& l) {
+    const qreal ratio = p.device()->devicePixelRatioF();
+    if (ratio != devicePixelRatioF()) {
+        drawSeriesDirect(p, l);
+        return;
+    }
+    const QSize pixels = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
     for (const auto& sp : series_) {
         TLineSeries& s = *sp;
         if (!s.Active()) continue;
         if (!s.layer_) s.layer_ = std::make_shared<TLineSeries::Layer>();
         TLineSeries::Layer& layer = *s.layer_;
         const LayerKey key = keyOf(s, l);
-        if (!layer.valid || !(layer.key == key)) {
-            if (layer.image.size() != l.clip.size()) {
-                layer.image = QImage(l.clip.size(), QImage::Format_ARGB32_Premultiplied);
+        const bool sameImage = layer.image.size() == pixels && layer.image.devicePixelRatio() == ratio;
+        if (!layer.valid || !(layer.key == key) || !sameImage) {
+            if (!sameImage) {
+                layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+                layer.image.setDevicePixelRatio(ratio);
             }
             layer.image.fill(Qt::transparent);
             QPainter lp(&layer.image);
-            lp.translate(-l.clip.topLeft());
+            lp.setClipRect(l.clip);
             drawShapes(lp, s, l, pixelsOf(s, l), nullptr);
             layer.key = key;
             layer.valid = true;
             layer.pending.clear();
         } else if (!layer.pending.empty()) {
-            std::vector<QPoint> pixels;
-            pixels.reserve(layer.pending.size());
+            std::vector<QPoint> points;
+            points.reserve(layer.pending.size());
             for (const PointStore::Point& pt : layer.pending) {
-                pixels.emplace_back(l.x.valueToPixel(pt.x), l.y.valueToPixel(pt.y));
+                points.emplace_back(l.x.valueToPixel(pt.x), l.y.valueToPixel(pt.y));
             }
             const QPoint before(l.x.valueToPixel(layer.before.x), l.y.valueToPixel(layer.before.y));
             QPainter lp(&layer.image);
-            lp.translate(-l.clip.topLeft());
-            drawShapes(lp, s, l, pixels, layer.pendingHasBefore ? &before : nullptr);
+            lp.setClipRect(l.clip);
+            drawShapes(lp, s, l, points, layer.pendingHasBefore ? &before : nullptr);
             layer.pending.clear();
         }
-        if (!layer.image.isNull()) p.drawImage(l.clip.topLeft(), layer.image);
+        p.drawImage(QPoint(0, 0), layer.image);
     }
 }
 

@@ -23,7 +23,8 @@ if command -v Xvfb >/dev/null; then
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then
       # -noreset: the server must not reset (and refuse connections) each
       # time its last client, a program under test, goes away.
-      Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+      # 2560 x 1600: the main window fits at 200 % (the high-DPI test).
+      Xvfb :$n -screen 0 2560x1600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
       XVFB_PID=$!
       export GRAVITARIA_XVFB_DISPLAY=:$n
       for _ in $(seq 1 100); do

@@ -29,6 +29,7 @@ target_compile_definitions(program_xvfb_test PRIVATE
   GRAVITARIA_PROGRAM="$<TARGET_FILE:gravitaria>"
   GRAVITARIA_GRAB_TOOL="$<TARGET_FILE:x11_window_grab>"
   GRAVITARIA_ARTIFACT_DIR="${CMAKE_CURRENT_BINARY_DIR}")
+target_include_directories(program_xvfb_test PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 add_dependencies(program_xvfb_test gravitaria x11_window_grab)
 set_tests_properties(program_xvfb_test PROPERTIES TIMEOUT 180)
 

@@ -4,6 +4,9 @@
 // Return (or Alt+S) opens the main window, Return there launches the Earth
 // run, and Alt+Q ends the program with exit code 0. A picture of each
 // window is kept in the test's build folder (program-xvfb-*.png).
+// On scaled screens (QT_SCALE_FACTOR 1.25, 1.5, 2) both windows keep their
+// layout: every region of ink of the 1.0 picture is found at its scaled
+// place (program-xvfb-scaled-*.png).
 // GRAVITARIA_PROGRAM_UNDER_TEST names another binary to drive instead of the
 // build tree's, such as the one a package installed in /usr/bin.
 #include <gtest/gtest.h>
@@ -11,8 +14,13 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+#include <cmath>
+#include <iostream>
+
+#include "ink_compare.h"
 
 namespace {
 
@@ -164,6 +172,75 @@ TEST_F(RealProgramTest, AltSOpensTheMainWindow) {
     ASSERT_FALSE(main.isEmpty()) << "Alt+S did not open the main window";
     EXPECT_TRUE(visibleWindows(kStartTitle).isEmpty());
     expectCleanEnd(main);
+}
+
+TEST_F(RealProgramTest, ScaledScreensKeepTheLayout) {
+    using gravitaria::testing::cellsText;
+    using gravitaria::testing::compareInk;
+    const QString factors[] = {QStringLiteral("1"), QStringLiteral("1.25"), QStringLiteral("1.5"),
+                               QStringLiteral("2")};
+    // The display's size: a window larger than the screen is cut off.
+    QSize screen;
+    const QString info = run(QStringLiteral("xdpyinfo"), {QStringLiteral("-display"), display});
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("dimensions:\\s+(\\d+)x(\\d+)")).match(info);
+    ASSERT_TRUE(m.hasMatch()) << "xdpyinfo gave no screen size";
+    screen = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    QImage startAtOne, mainAtOne;
+    for (const QString& factor : factors) {
+        SCOPED_TRACE(factor.toStdString());
+        if (!mainAtOne.isNull() && (mainAtOne.width() * factor.toDouble() > screen.width() ||
+                                    mainAtOne.height() * factor.toDouble() > screen.height())) {
+            // tools/test-all.sh starts a display large enough for 200 %.
+            std::cout << "not checked at " << factor.toStdString() << ": the display (" << screen.width()
+                      << " x " << screen.height() << ") is smaller than the scaled main window\n";
+            continue;
+        }
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), factor);
+        program.setProcessEnvironment(env);
+        startProgram();
+        const QString start = waitForWindow(kStartTitle);
+        ASSERT_FALSE(start.isEmpty());
+        QThread::msleep(300);
+        const QImage startPicture = grab(start, QStringLiteral("scaled-%1-start-window").arg(factor));
+        focusAndPress(start, QStringLiteral("Return"));
+        const QString main = waitForWindow(kMainTitle);
+        ASSERT_FALSE(main.isEmpty());
+        QThread::msleep(300);
+        const QImage mainPicture = grab(main, QStringLiteral("scaled-%1-main-window").arg(factor));
+        expectCleanEnd(main);
+        ASSERT_FALSE(startPicture.isNull());
+        ASSERT_FALSE(mainPicture.isNull());
+        if (factor == factors[0]) {
+            startAtOne = startPicture;
+            mainAtOne = mainPicture;
+            continue;
+        }
+        const double f = factor.toDouble();
+        const struct {
+            const char* name;
+            const QImage& one;
+            const QImage& scaled;
+        } windows[] = {{"start window", startAtOne, startPicture}, {"main window", mainAtOne, mainPicture}};
+        for (const auto& w : windows) {
+            // The window's size scaled, within a pixel.
+            EXPECT_LE(std::abs(w.scaled.width() - w.one.width() * f), 1.0) << w.name;
+            EXPECT_LE(std::abs(w.scaled.height() - w.one.height() * f), 1.0) << w.name;
+            // Within a pixel for all but a few ink pixels; text is hinted at
+            // each size, so a glyph may end up to two pixels away at the end
+            // of a long caption: no region may lose its ink at that reach.
+            const int reach = static_cast<int>(std::ceil(f));
+            const auto down = compareInk(w.one, w.scaled, f, reach);
+            EXPECT_LE(down.unmatched, down.ink / 50) << w.name << ": " << down.unmatched << " of " << down.ink;
+            const auto downCells = compareInk(w.one, w.scaled, f, 2 * reach).lostCells;
+            EXPECT_TRUE(downCells.empty())
+                << w.name << ": ink of the 1.0 picture missing at" << cellsText(downCells).toStdString();
+            const auto up = compareInk(w.scaled, w.one, 1.0 / f, 1, reach * 12);
+            EXPECT_LE(up.unmatched, up.ink / 50) << w.name << ": " << up.unmatched << " of " << up.ink;
+            const auto upCells = compareInk(w.scaled, w.one, 1.0 / f, 2, reach * 12).lostCells;
+            EXPECT_TRUE(upCells.empty())
+                << w.name << ": ink not in the 1.0 picture at" << cellsText(upCells).toStdString();
+        }
+    }
 }
 
 }  // namespace

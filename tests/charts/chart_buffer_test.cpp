@@ -20,7 +20,7 @@ protected:
     void expectSameAsFullDrawing(TChart& chart, const std::string& step) {
         chart.Repaint();
         const QImage screen = chart.ScreenImage().copy();
-        const QImage full = chart.RenderImage();
+        const QImage full = chart.RenderImage(chart.devicePixelRatioF());
         const long d = firstDifference(screen, full);
         const int w = screen.width();
         EXPECT_EQ(d, -1) << "after " << step << ": pixel (" << d % w << ", " << d / w << ") is "
