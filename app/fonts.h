@@ -20,4 +20,11 @@ inline constexpr int kLargestThickenedBoldPixels = 63;
 // so that it still reads as bold.
 QFont tahomaFont(int pixelHeight, bool bold = false);
 
+// Ascent and cell height in pixels of `font` as Windows computes them from
+// the face's OS/2 table (usWinAscent, usWinDescent): the cell includes the
+// internal leading above the capitals that Qt's typographic metrics leave
+// out. Qt's own values when the face has no such table.
+int cellAscent(const QFont& font);
+int cellHeight(const QFont& font);
+
 }  // namespace gravitaria

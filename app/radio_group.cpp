@@ -1,12 +1,13 @@
 #include "radio_group.h"
 
-#include <QFontMetrics>
 #include <algorithm>
+
+#include "fonts.h"
 
 namespace gravitaria {
 
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
-    : QGroupBox(caption, parent), items_(items) {
+    : TGroupBox(caption, parent), items_(items) {
     group_.setExclusive(true);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
@@ -56,7 +57,7 @@ void TRadioGroup::updateTabStop() {
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event) {
-    QGroupBox::resizeEvent(event);
+    TGroupBox::resizeEvent(event);
     arrangeButtons();
 }
 
@@ -65,7 +66,7 @@ void TRadioGroup::arrangeButtons() {
     // the remainder split above and below, as the layout's box heights
     // assume.
     if (buttons_.empty()) return;
-    const int captionHeight = QFontMetrics(font()).height();
+    const int captionHeight = cellHeight(font());
     const int count = static_cast<int>(buttons_.size());
     const int available = std::max(height() - captionHeight - 5, count);
     const int rowHeight = available / count;

@@ -6,14 +6,15 @@
 // selected item (the first item while none is selected), and the arrow keys
 // move between the items.
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QRadioButton>
 #include <QStringList>
 #include <vector>
 
+#include "group_box.h"
+
 namespace gravitaria {
 
-class TRadioGroup : public QGroupBox {
+class TRadioGroup : public TGroupBox {
     Q_OBJECT
 public:
     TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);

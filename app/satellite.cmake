@@ -4,6 +4,7 @@
 list(APPEND APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/error_report.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/group_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/memo_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/radio_group.cpp

@@ -15,6 +15,7 @@
 #include "chart_setup.h"
 #include "float_edit.h"
 #include "fonts.h"
+#include "group_box.h"
 #include "memo_box.h"
 #include "pictures.h"
 #include "presets.h"
@@ -92,7 +93,7 @@ QLabel* wrappingLabel(QWidget* parent, const QString& text, int left, int top, i
 
 QGroupBox* groupBox(QWidget* parent, const QString& caption, int left, int top, int width,
                     int height) {
-    auto* g = new QGroupBox(caption, parent);
+    auto* g = new TGroupBox(caption, parent);
     g->setGeometry(left, top, width, height);
     return g;
 }

@@ -2,46 +2,11 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QRawFont>
-#include <QtEndian>
-#include <cmath>
+#include <algorithm>
+
+#include "fonts.h"
 
 namespace gravitaria {
-
-namespace {
-
-struct WinMetrics {
-    int ascent = 0;
-    int descent = 0;
-    bool known = false;
-};
-
-// usWinAscent and usWinDescent of the OS/2 table, scaled as GDI does:
-// each rounded to whole pixels at the font's character height.
-WinMetrics winMetrics(const QFont& font) {
-    const QRawFont raw = QRawFont::fromFont(font);
-    const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
-    WinMetrics m;
-    if (os2.size() < 78 || raw.unitsPerEm() <= 0) return m;
-    const auto* data = reinterpret_cast<const uchar*>(os2.constData());
-    const double scale = raw.pixelSize() / raw.unitsPerEm();
-    m.ascent = static_cast<int>(std::lround(qFromBigEndian<quint16>(data + 74) * scale));
-    m.descent = static_cast<int>(std::lround(qFromBigEndian<quint16>(data + 76) * scale));
-    m.known = true;
-    return m;
-}
-
-}  // namespace
-
-int cellAscent(const QFont& font) {
-    const WinMetrics m = winMetrics(font);
-    return m.known ? m.ascent : QFontMetrics(font).ascent();
-}
-
-int cellHeight(const QFont& font) {
-    const WinMetrics m = winMetrics(font);
-    return m.known ? m.ascent + m.descent : QFontMetrics(font).height();
-}
 
 TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

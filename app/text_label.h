@@ -12,11 +12,6 @@
 
 namespace gravitaria {
 
-// Ascent and cell height in pixels of `font` as Windows computes them from
-// the face's OS/2 table; Qt's own values when the face has none.
-int cellAscent(const QFont& font);
-int cellHeight(const QFont& font);
-
 class TLabel : public QLabel {
     Q_OBJECT
 public:

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 
 #include "satellite_test_support.h"
+#include "fonts.h"
+#include "group_box.h"
 #include "text_label.h"
 
 namespace gravitaria::test {
@@ -145,6 +147,45 @@ TEST_F(DrawingTest, FlightClockNeverHidesADigit) {
 
     clock->setText(year);
     EXPECT_EQ(static_cast<TLabel*>(clock)->drawnFont().pixelSize(), clock->font().pixelSize());
+}
+
+// Every group box's top line runs through its caption's middle, clear of
+// its children, as in the layouts: nothing covers the line, the radio
+// items sit below it and inside the box.
+TEST_F(DrawingTest, GroupBoxFramesRunAboveTheirChildren) {
+    showForm();
+    saveAll(QStringLiteral("groups"));
+    int boxes = 0;
+    for (int page = 0; page < form->PageControl1->count(); ++page) {
+        form->PageControl1->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        for (TGroupBox* box : form->findChildren<TGroupBox*>()) {
+            if (!box->isVisible()) continue;
+            ++boxes;
+            const std::string name = box->title().toStdString();
+            const int line = box->frameTop();
+            EXPECT_LE(line, QFontMetrics(box->font()).height() / 2) << name;
+            for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (child->isVisible()) {
+                    EXPECT_GT(child->y(), line + 1) << name;
+                }
+            }
+            // The line shows right of the caption, across the box.
+            const QImage image = box->grab().toImage();
+            const QRgb face = box->palette().color(box->backgroundRole()).rgb() & 0xFFFFFF;
+            const int from = 8 + box->fontMetrics().horizontalAdvance(box->title()) + 4;
+            int drawn = 0;
+            for (int x = from; x < box->width() - 4; ++x)
+                if ((image.pixel(x, line) & 0xFFFFFF) != face) ++drawn;
+            EXPECT_GE(drawn, (box->width() - 4 - from) * 9 / 10) << name;
+            if (auto* radio = qobject_cast<TRadioGroup*>(box)) {
+                const int last = static_cast<int>(radio->items().size()) - 1;
+                EXPECT_GT(radio->button(0)->y(), line + 1) << name;
+                EXPECT_LE(radio->button(last)->geometry().bottom(), box->height() - 2) << name;
+            }
+        }
+    }
+    EXPECT_GE(boxes, 12);
 }
 
 }  // namespace
