@@ -24,4 +24,7 @@ if(TARGET gravitaria_app)
   add_test(NAME run_print_test_scaled_2 COMMAND run_print_test)
   set_tests_properties(run_print_test_scaled_2 PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C;QT_SCALE_FACTOR=2")
+  # One printing test at a time on the local PDF printer (see tests/charts).
+  set_tests_properties(run_print_test run_print_test_c run_print_test_scaled_2 PROPERTIES
+    RESOURCE_LOCK local_pdf_printer)
 endif()
