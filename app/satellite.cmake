@@ -13,4 +13,5 @@ list(APPEND APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/satellite_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/satellite_params.cpp
 )
-list(APPEND APP_SOURCES ${CMAKE_CURRENT_LIST_DIR}/satellite_run.cpp ${CMAKE_CURRENT_LIST_DIR}/satellite_map.cpp)
+list(APPEND APP_SOURCES ${CMAKE_CURRENT_LIST_DIR}/satellite_run.cpp ${CMAKE_CURRENT_LIST_DIR}/satellite_map.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/run_events.h ${CMAKE_CURRENT_LIST_DIR}/run_events.cpp)

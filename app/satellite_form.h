@@ -121,6 +121,7 @@ public:
     QLabel* Label17 = nullptr;
     QPushButton* Button2 = nullptr;
     QLabel* label32 = nullptr;
+    QLabel* LabelEchap = nullptr;      // Escape stops a run
 
     // ---- "Vitesse": speed chart.
     QGroupBox* GroupBox4 = nullptr;

@@ -352,6 +352,8 @@ void TSatelliteForm::createDisplayPage() {
                             16, 162, 280, 39);
     Label19->setFont(tahomaFont(11));
     setTextColour(Label19, kNavy);
+    // In the free band between the two group boxes, under the delay options.
+    LabelEchap = label(TabSheet3, QStringLiteral("Échap interrompt un vol en cours."), 16, 222);
 
     GroupBox1 = groupBox(TabSheet3, QStringLiteral("Edition "), 8, 236, 313, 149);
     ButtonImprimer = button(GroupBox1, QStringLiteral("Im&primer"), 16, 28, 57, 25);

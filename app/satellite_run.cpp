@@ -11,6 +11,7 @@
 #include "gravity.h"
 #include "locale_separators.h"
 #include "platform.h"
+#include "run_events.h"
 #include "satellite_form.h"
 #include "satellite_layout.h"
 #include "spin_edit.h"
@@ -25,9 +26,17 @@ namespace {
 class WindowFlightDisplay : public FlightDisplay {
 public:
     WindowFlightDisplay(TSatelliteForm& form, QObject* sender) : f_(form), sender_(sender) {}
+    // Lines not yet in the memo reach it however the run ends.
+    ~WindowFlightDisplay() override { flushMemo(); }
+    WindowFlightDisplay(const WindowFlightDisplay&) = delete;
+    WindowFlightDisplay& operator=(const WindowFlightDisplay&) = delete;
 
-    // The run whose settings the window keeps a copy of.
-    void attach(const FlightRun& run) { run_ = &run; }
+    // The run whose settings the window keeps a copy of, and the toolkit's
+    // side of it.
+    void attach(const FlightRun& run, RunEvents& events) {
+        run_ = &run;
+        events_ = &events;
+    }
 
     void beginRun() override {
         f_.clearCollisionIndicator();
@@ -55,10 +64,21 @@ public:
         f_.GrafInit(sender_);
     }
 
-    void clearMemo() override { f_.Memo1->clear(); }
+    void clearMemo() override {
+        pendingLines_.clear();
+        f_.Memo1->clear();
+    }
 
+    // The lines go to the memo in batches: one edit of many lines costs the
+    // memo far less than one edit per line, and the text is the same.
     void appendMemoLine(const std::string& line) override {
-        f_.Memo1->appendPlainText(QString::fromStdString(line));
+        pendingLines_.push_back(QString::fromStdString(line));
+    }
+
+    void flushMemo() {
+        if (pendingLines_.isEmpty()) return;
+        f_.Memo1->appendPlainText(pendingLines_.join(QLatin1Char('\n')));
+        pendingLines_.clear();
     }
 
     void showSample(const SampleRecord& rec) override {
@@ -77,7 +97,13 @@ public:
         const int py = marker.GetVertAxis().CalcYPosValue(rec.yk);
         f_.Chart1->Canvas().Ellipse(px - 3, py + 3, px + 3, py - 3);
 
-        platform().sleepMs(f_.TrackTemporisation->position());
+        const int delay = f_.TrackTemporisation->position();
+        if (events_ == nullptr) {
+            platform().sleepMs(delay);
+        } else {
+            if (events_->willService(delay)) flushMemo();
+            events_->wait(delay);
+        }
         f_.NumLabTempsDeVol->setText(QString::fromStdString(rec.clockText));
     }
 
@@ -89,6 +115,7 @@ public:
     }
 
     void integrationDone() override {
+        flushMemo();
         f_.Memo1->repaint();
         QTextCursor caret = f_.Memo1->textCursor();
         caret.movePosition(QTextCursor::Start);
@@ -98,10 +125,14 @@ public:
 
     void endRun() override { f_.NumXChange(sender_); }
 
+    bool stopAsked() const override { return events_ != nullptr && events_->stopAsked(); }
+
 private:
     TSatelliteForm& f_;
     QObject* sender_;
     const FlightRun* run_ = nullptr;
+    RunEvents* events_ = nullptr;
+    QStringList pendingLines_;
 };
 
 }  // namespace
@@ -109,9 +140,11 @@ private:
 void TSatelliteForm::ButtonEulerClick(QObject* Sender) {
     const RunInputs inputs{NumDt->Value(), NumNombrePoints->Value(), NumVox->Value(),
                            NumVoy->Value(), NumRayon->Value()};
+    // The window keeps answering the desktop during the run (run_events.h).
+    RunEvents events(*this);
     WindowFlightDisplay display(*this, Sender);
     FlightRun run(orbit, display, systemSeparators());
-    display.attach(run);
+    display.attach(run, events);
     // A run ended by an error gets its start position back (km) from the
     // driver, so the next run does not start a thousand times too far.
     run.ButtonEulerClick(inputs);

@@ -51,6 +51,14 @@ std::array<std::string, HeaderLineCount> headerLines(const OrbitState& state,
     };
 }
 
+std::string flightClockText(double t, const NumberSeparators& seps) {
+    return groupedText(std::trunc(static_cast<long double>(t)), 8, seps);
+}
+
+std::string interruptionLine(const std::string& clockText) {
+    return "Vol interrompu (touche Échap) à t = " + clockText + " s";
+}
+
 std::optional<std::string> parameterErrorLine(std::uint8_t error) {
     switch (error) {
     case RK4_RETURN_INTERVAL_NOT_POSITIVE:
@@ -111,7 +119,7 @@ SampleRecord recordSample(OrbitState& state, const TNvector& V, std::int32_t tim
     rec.xk = static_cast<double>(static_cast<long double>(rec.x) / 1000);
     rec.yk = static_cast<double>(static_cast<long double>(rec.y) / 1000);
 
-    rec.clockText = groupedText(std::trunc(static_cast<long double>(rec.t)), 8, seps);
+    rec.clockText = flightClockText(rec.t, seps);
 
     const PlanePoint previous =
         rec.n > 0 ? PlanePoint{state.TabX[row - 1], state.TabY[row - 1]} : PlanePoint{};
@@ -150,7 +158,14 @@ bool recordAndShowSample(OrbitState& state, FlightDisplay& display, const TNvect
 }
 
 bool FlightRun::Test2CallBackFunc(TNvector V) {
-    return recordAndShowSample(state_, display_, V, inputs_.timeStep, inputs_.radiusKm, seps_);
+    if (!recordAndShowSample(state_, display_, V, inputs_.timeStep, inputs_.radiusKm, seps_))
+        return false;
+    // Stopped by the user after this sample, unless it ends the flight anyway.
+    if (V[0].X < settings_.UpperLimit && display_.stopAsked()) {
+        display_.appendMemoLine(interruptionLine(flightClockText(V[0].X, seps_)));
+        return false;
+    }
+    return true;
 }
 
 std::uint8_t FlightRun::ButtonEulerClick(const RunInputs& inputs) {

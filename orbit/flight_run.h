@@ -51,6 +51,14 @@ std::array<std::string, HeaderLineCount> headerLines(const OrbitState& state,
                                                      const RunSettings& settings,
                                                      const NumberSeparators& seps);
 
+// The flight clock's text for time t (s): its whole seconds, grouped,
+// precision 8.
+std::string flightClockText(double t, const NumberSeparators& seps);
+
+// The memo line after the samples of a flight stopped with Escape; the
+// clock's text as it shows.
+std::string interruptionLine(const std::string& clockText);
+
 // The memo line for an integrator error code 1..3; nothing for 0 (or any
 // other code).
 std::optional<std::string> parameterErrorLine(std::uint8_t error);
@@ -82,7 +90,9 @@ SampleRecord recordSample(OrbitState& state, const TNvector& V, std::int32_t tim
 //   clearMemo, appendMemoLine x 11   the header
 //   per sample:  showSample (series, repaint and disc, delay, clock text),
 //                then showCollision (clock red, tick, marker; the flight
-//                stops) or appendMemoLine(table line)
+//                stops) or appendMemoLine(table line); then, before the
+//                last sample, stopAsked: appendMemoLine(interruption
+//                line) and the flight stops
 //   integrationDone repaint the memo, caret at the start
 //   appendMemoLine  the parameter error line, if any
 //   endRun          NumXChange: PosX, PosY back in km from the fields
@@ -101,6 +111,9 @@ public:
     virtual void showCollision(const SampleRecord&) {}
     virtual void integrationDone() {}
     virtual void endRun() {}
+    // Asked after each sample's table line: whether the user wants the
+    // flight to stop there (Escape in the window).
+    virtual bool stopAsked() const { return false; }
 };
 
 // The callback's whole work for one sample on any display: records and

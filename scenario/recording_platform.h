@@ -28,6 +28,9 @@ public:
     // Runs while a box would be up, as the user's actions there (the box
     // takes the activation, the mouse release, the OK click).
     std::function<void()> whileBoxShown;
+    // Called after each sleep is recorded, with its length: lets a test act
+    // at a chosen moment of a run.
+    std::function<void(int)> onSleep;
 
     void beep() override { ++beeps; }
     void showMessage(const QString& text, const QString& caption) override {
@@ -42,7 +45,10 @@ public:
         opened.push_back({url, verb});
         return true;
     }
-    void sleepMs(int ms) override { sleeps.push_back(ms); }
+    void sleepMs(int ms) override {
+        sleeps.push_back(ms);
+        if (onSleep) onSleep(ms);
+    }
 };
 
 // Installs a recorder for the lifetime of the object.

@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libjpeg-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils xauth
+  xvfb xdotool x11-utils xauth libxcb1-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   fonts-wine fonts-dejavu-core
   desktop-file-utils appstream libxml2-utils

@@ -22,9 +22,11 @@ gravitaria_add_gtest(program_windows_test
 # started one), with a helper that saves pictures of its windows.
 add_executable(x11_window_grab ${PROGRAM_TESTS_DIR}/x11_window_grab.cpp)
 target_link_libraries(x11_window_grab PRIVATE Qt6::Gui)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
 gravitaria_add_gtest(program_xvfb_test
   SOURCES ${PROGRAM_TESTS_DIR}/program_xvfb_test.cpp
-  LIBS Qt6::Gui)
+  LIBS Qt6::Gui PkgConfig::XCB)
 target_compile_definitions(program_xvfb_test PRIVATE
   GRAVITARIA_PROGRAM="$<TARGET_FILE:gravitaria>"
   GRAVITARIA_GRAB_TOOL="$<TARGET_FILE:x11_window_grab>"

@@ -2,8 +2,10 @@
 // tools/test-all.sh; skipped without it), driven with xdotool through the X
 // server as a user's keyboard would: the start window comes up alone,
 // Return (or Alt+S) opens the main window, Return there launches the Earth
-// run, and Alt+Q ends the program with exit code 0. A picture of each
-// window is kept in the test's build folder (program-xvfb-*.png).
+// run, and Alt+Q ends the program with exit code 0. During a slow run the
+// window answers the window manager's ping, takes no typing or click,
+// stops on Escape, and holds a close until the run is over. A picture of
+// each window is kept in the test's build folder (program-xvfb-*.png).
 // On scaled screens (QT_SCALE_FACTOR 1.25, 1.5, 2) both windows keep their
 // layout: every region of ink of the 1.0 picture is found at its scaled
 // place (program-xvfb-scaled-*.png).
@@ -18,7 +20,12 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <memory>
+#include <xcb/xcb.h>
 
 #include "ink_compare.h"
 
@@ -36,6 +43,77 @@ QString escapedForEre(const QString& text) {
     }
     return out;
 }
+
+// The test's own connection to the X display, speaking to the program's
+// window as a window manager does.
+class XConnection {
+public:
+    explicit XConnection(const QString& display) {
+        c_ = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+        if (!ok()) return;
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+        // The replies to pings go to the clients that watch the root
+        // window's structure (or redirect its substructure, as a window
+        // manager does).
+        const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c_, root_, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(c_);
+    }
+    ~XConnection() {
+        if (c_) xcb_disconnect(c_);
+    }
+    XConnection(const XConnection&) = delete;
+    XConnection& operator=(const XConnection&) = delete;
+
+    bool ok() const { return c_ != nullptr && xcb_connection_has_error(c_) == 0; }
+
+    xcb_atom_t atom(const char* name) {
+        xcb_intern_atom_reply_t* r =
+            xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+        std::free(r);
+        return a;
+    }
+
+    // A WM_PROTOCOLS message to the window: `protocol`, a timestamp, the window.
+    void sendProtocol(xcb_window_t window, const char* protocol, std::uint32_t timestamp) {
+        xcb_client_message_event_t ev{};
+        ev.response_type = XCB_CLIENT_MESSAGE;
+        ev.format = 32;
+        ev.window = window;
+        ev.type = atom("WM_PROTOCOLS");
+        ev.data.data32[0] = atom(protocol);
+        ev.data.data32[1] = timestamp;
+        ev.data.data32[2] = window;
+        xcb_send_event(c_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
+        xcb_flush(c_);
+    }
+
+    // Milliseconds until the reply to the ping with `timestamp` arrives on
+    // the root window; -1 when none came within `ms`.
+    int waitForPingReply(std::uint32_t timestamp, int ms) {
+        const xcb_atom_t protocols = atom("WM_PROTOCOLS");
+        const xcb_atom_t ping = atom("_NET_WM_PING");
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) {
+            while (xcb_generic_event_t* e = xcb_poll_for_event(c_)) {
+                const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned(e, &std::free);
+                if ((e->response_type & 0x7f) != XCB_CLIENT_MESSAGE) continue;
+                const auto* m = reinterpret_cast<const xcb_client_message_event_t*>(e);
+                if (m->window == root_ && m->type == protocols && m->data.data32[0] == ping &&
+                    m->data.data32[1] == timestamp)
+                    return static_cast<int>(clock.elapsed());
+            }
+            QThread::msleep(5);
+        }
+        return -1;
+    }
+
+private:
+    xcb_connection_t* c_ = nullptr;
+    xcb_window_t root_ = 0;
+};
 
 class RealProgramTest : public ::testing::Test {
 protected:
@@ -116,6 +194,38 @@ protected:
         ASSERT_TRUE(program.waitForStarted(10000));
     }
 
+    void click(const QString& window, int x, int y) {
+        run(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
+                      QString::number(y), QStringLiteral("click"), QStringLiteral("1")});
+    }
+
+    // Start window, main window, the delay slider at 50 ms through the
+    // keyboard (Tab from the first start field reaches the notebook's tabs,
+    // Right shows "Affichage", Tab enters the slider, End moves it to 50),
+    // back into the X start field. Returns the main window.
+    QString mainWindowWithSlowRuns() {
+        startProgram();
+        const QString start = waitForWindow(kStartTitle);
+        if (start.isEmpty()) return {};
+        focusAndPress(start, QStringLiteral("Return"));
+        const QString main = waitForWindow(kMainTitle);
+        if (main.isEmpty()) return {};
+        QThread::msleep(300);
+        for (const char* key : {"Tab", "Tab", "Tab", "Tab", "Right", "Tab", "End"}) {
+            focusAndPress(main, QString::fromLatin1(key));
+        }
+        QThread::msleep(200);
+        grab(main, QStringLiteral("delay-50"));
+        click(main, kNumXCentre.x(), kNumXCentre.y());
+        QThread::msleep(200);
+        return main;
+    }
+
+    // Client pixels of the X start field and of "E&ffacer" (their boxes in
+    // the window's layout).
+    static constexpr QPoint kNumXCentre{441 + 25 + 56, 440 + 22 + 14};
+    static constexpr QPoint kEffacerCentre{219 + 111 + 44, 440 + 16 + 12};
+
     void expectCleanEnd(const QString& mainWindow) {
         focusAndPress(mainWindow, QStringLiteral("alt+q"));
         ASSERT_TRUE(program.waitForFinished(20000)) << "the program did not end on Alt+Q";
@@ -161,6 +271,60 @@ TEST_F(RealProgramTest, StartReturnRunAndQuit) {
     EXPECT_GT(changedPixels(before, after, QRect(0, 0, 439, 425)), 120) << "no trajectory on the map";
 
     expectCleanEnd(main);
+}
+
+TEST_F(RealProgramTest, DuringASlowRunTheWindowAnswersPingsTakesNoInputAndStopsOnEscape) {
+    XConnection x(display);
+    ASSERT_TRUE(x.ok());
+    const QString main = mainWindowWithSlowRuns();
+    ASSERT_FALSE(main.isEmpty());
+    const QImage before = grab(main, QStringLiteral("before-slow-run"));
+    const QRect numX(441 + 25, 440 + 22, 112, 28);
+
+    // The Earth run at 50 ms a sample: 98 samples, about 5 s.
+    focusAndPress(main, QStringLiteral("Return"));
+    QThread::msleep(1500);
+    const std::uint32_t stamp = 4242;
+    x.sendProtocol(main.toUInt(), "_NET_WM_PING", stamp);
+    const int replyMs = x.waitForPingReply(stamp, 1000);
+    EXPECT_GE(replyMs, 0) << "no reply to _NET_WM_PING within 1 s during the run";
+
+    // Typing into the focused field and clicking "E&ffacer" change nothing.
+    run(xdotool, {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("7"),
+                  QStringLiteral("7"), QStringLiteral("7")});
+    click(main, kEffacerCentre.x(), kEffacerCentre.y());
+    QThread::msleep(200);
+    run(xdotool, {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("Escape")});
+    QThread::msleep(700);
+
+    const QImage after = grab(main, QStringLiteral("after-escape"));
+    ASSERT_EQ(after.size(), before.size());
+    // The caret may blink in the field; typed digits would change far more.
+    EXPECT_LT(changedPixels(before, after, numX), 40) << "the typing reached the X start field";
+    // Cleared, the map would show the start marker alone, as before the run.
+    EXPECT_GT(changedPixels(before, after, QRect(0, 0, 439, 425)), 20) << "the map was cleared";
+
+    // Escape ended the run long before its 5 s: the window takes Alt+Q now.
+    focusAndPress(main, QStringLiteral("alt+q"));
+    ASSERT_TRUE(program.waitForFinished(1500)) << "the run was still going: Escape did not stop it";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+TEST_F(RealProgramTest, AWindowManagerCloseDuringARunIsCarriedOutWhenTheRunEnds) {
+    XConnection x(display);
+    ASSERT_TRUE(x.ok());
+    const QString main = mainWindowWithSlowRuns();
+    ASSERT_FALSE(main.isEmpty());
+    focusAndPress(main, QStringLiteral("Return"));
+    QThread::msleep(1000);
+    x.sendProtocol(main.toUInt(), "WM_DELETE_WINDOW", 0);
+    QThread::msleep(1000);
+    EXPECT_EQ(visibleWindows(kMainTitle).size(), 1) << "closed in the middle of the run";
+    EXPECT_EQ(program.state(), QProcess::Running);
+    ASSERT_TRUE(program.waitForFinished(20000)) << "the held close was lost";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
 }
 
 TEST_F(RealProgramTest, AltSOpensTheMainWindow) {

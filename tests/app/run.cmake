@@ -27,4 +27,5 @@ if(TARGET gravitaria_app)
   # One printing test at a time on the local PDF printer (see tests/charts).
   set_tests_properties(run_print_test run_print_test_c run_print_test_scaled_2 PROPERTIES
     RESOURCE_LOCK local_pdf_printer)
+  gravitaria_add_run_window_test(run_events_test)
 endif()
