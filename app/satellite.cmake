@@ -15,3 +15,5 @@ list(APPEND APP_SOURCES
 )
 list(APPEND APP_SOURCES ${CMAKE_CURRENT_LIST_DIR}/satellite_run.cpp ${CMAKE_CURRENT_LIST_DIR}/satellite_map.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_events.h ${CMAKE_CURRENT_LIST_DIR}/run_events.cpp)
+# The comparison of the integration methods.
+list(APPEND APP_SOURCES ${CMAKE_CURRENT_LIST_DIR}/method_comparison_panel.cpp)

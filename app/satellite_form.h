@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "flight_run.h"
 #include "orbit_state.h"
 #include "runge_kutta4.h"
 
@@ -148,6 +149,12 @@ public:
     TLineSeries* Series3 = nullptr;
     TLineSeries* Series4 = nullptr;
     TLineSeries* Series5 = nullptr;
+    // The map's lines of the methods compared with RK4 (under the trail):
+    // explicit Euler, semi-implicit Euler, the reference. Cleared with the
+    // map; a run leaves them.
+    TLineSeries* EulerLine = nullptr;
+    TLineSeries* SemiImplicitLine = nullptr;
+    TLineSeries* ReferenceLine = nullptr;
 
     // ---- Run state.
     QString unite;                     // " km" or " Millions de km"
@@ -202,8 +209,17 @@ public:
     void showPlannedFlightTime();
     // The check box unticked and the clock back to yellow.
     void clearCollisionIndicator();
-    // Series1 to Series5 emptied, in this order.
+    // Series1 to Series5 emptied, in this order, then the comparison lines
+    // (mapCleared).
     void clearAllSeries();
+    // The field values a run reads, at this moment.
+    RunInputs runInputs() const;
+
+signals:
+    // Everything drawn on the map was removed (clearing, attractor preset).
+    void mapCleared();
+
+public:
 
     // ---- Flight run (satellite_run.cpp).
     void ButtonEulerClick(QObject* Sender);

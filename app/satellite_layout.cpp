@@ -200,6 +200,10 @@ void TSatelliteForm::createControls() {
     const TrajectoryMapSeries map = setupTrajectoryMap(*Chart1);
     Series1 = &map.series1;
     Series2 = &map.series2;
+    const ComparisonLineSeries lines = addComparisonLines(*Chart1);
+    EulerLine = &lines.euler;
+    SemiImplicitLine = &lines.semiImplicit;
+    ReferenceLine = &lines.reference;
     Chart1->hide();
     Conditions = groupBox(this, QStringLiteral("Conditions initiales de lancement"), 441, 440,
                           335, 120);

@@ -177,6 +177,13 @@ void TSatelliteForm::clearCollisionIndicator() {
 
 void TSatelliteForm::clearAllSeries() {
     for (TLineSeries* s : {Series1, Series2, Series3, Series4, Series5}) s->Clear();
+    for (TLineSeries* s : {EulerLine, SemiImplicitLine, ReferenceLine}) s->Clear();
+    emit mapCleared();
+}
+
+RunInputs TSatelliteForm::runInputs() const {
+    return RunInputs{NumDt->Value(), NumNombrePoints->Value(), NumVox->Value(), NumVoy->Value(),
+                     NumRayon->Value()};
 }
 
 }  // namespace gravitaria

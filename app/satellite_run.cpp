@@ -138,8 +138,7 @@ private:
 }  // namespace
 
 void TSatelliteForm::ButtonEulerClick(QObject* Sender) {
-    const RunInputs inputs{NumDt->Value(), NumNombrePoints->Value(), NumVox->Value(),
-                           NumVoy->Value(), NumRayon->Value()};
+    const RunInputs inputs = runInputs();
     // The window keeps answering the desktop during the run (run_events.h).
     RunEvents events(*this);
     WindowFlightDisplay display(*this, Sender);

@@ -123,6 +123,14 @@ TLineSeries& TChart::AddSeries(const QString& name) {
     return *series_.back();
 }
 
+TLineSeries& TChart::InsertSeries(int index, const QString& name) {
+    if (index < 0 || index > SeriesCount()) throw RangeError();
+    const auto at = series_.emplace(series_.begin() + index, new TLineSeries(*this));
+    (*at)->Name = name;
+    Invalidate();
+    return **at;
+}
+
 TLineSeries& TChart::Series(int index) {
     if (index < 0 || index >= SeriesCount()) throw RangeError();
     return *series_[static_cast<std::size_t>(index)];

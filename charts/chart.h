@@ -248,6 +248,9 @@ public:
 
     // Series, drawn in list order. The chart owns them.
     TLineSeries& AddSeries(const QString& name);
+    // A series put at `index` of the drawing order (0: drawn first, under
+    // every other series); RangeError outside 0..SeriesCount.
+    TLineSeries& InsertSeries(int index, const QString& name);
     int SeriesCount() const { return static_cast<int>(series_.size()); }
     TLineSeries& Series(int index);  // RangeError outside 0..SeriesCount-1
 

@@ -73,6 +73,24 @@ TrajectoryMapSeries setupTrajectoryMap(TChart& chart) {
     return {s1, s2};
 }
 
+ComparisonLineSeries addComparisonLines(TChart& map) {
+    const auto line = [&](int index, const QString& name, const QColor& color) -> TLineSeries& {
+        TLineSeries& s = map.InsertSeries(index, name);
+        s.ShowInLegend = false;
+        s.SeriesColor = color;
+        s.LinePen.Visible = true;
+        s.Pointer.Visible = false;
+        s.SetXOrder(TValuesOrder::None);  // a trajectory keeps its time order
+        return s;
+    };
+    // The reference highest: it always shows, and each method's colour
+    // shows where it strays from it.
+    TLineSeries& euler = line(0, QStringLiteral("LigneEuler"), kEulerLine);
+    TLineSeries& semiImplicit = line(1, QStringLiteral("LigneEulerSemiImplicite"), kSemiImplicitLine);
+    TLineSeries& reference = line(2, QStringLiteral("LigneReference"), kReferenceLine);
+    return {euler, semiImplicit, reference};
+}
+
 SpeedChartSeries setupSpeedChart(TChart& chart) {
     chart.setObjectName(QStringLiteral("Chart2"));
     chart.Title.Visible = true;

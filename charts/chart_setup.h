@@ -18,6 +18,16 @@ struct TrajectoryMapSeries {
 // preset shows it). Creates Series1 and Series2.
 TrajectoryMapSeries setupTrajectoryMap(TChart& chart);
 
+// The map's lines of the methods compared with RK4, one colour each, drawn
+// in time order under the trail and the marker (Euler lowest, the reference
+// highest); empty and visible at start.
+struct ComparisonLineSeries {
+    TLineSeries& euler;         // red
+    TLineSeries& semiImplicit;  // blue
+    TLineSeries& reference;     // green
+};
+ComparisonLineSeries addComparisonLines(TChart& map);
+
 struct SpeedChartSeries {
     TLineSeries& series3;  // V, red, active
     TLineSeries& series4;  // Vx, green, inactive
@@ -34,5 +44,8 @@ inline const QString kSpeedChartTitle =
 inline const QColor kMapMarkerFill = QColor(0xFF, 0x80, 0x00);
 inline const QColor kMapMarkerOutline = QColor(0x80, 0x00, 0x00);
 inline const QColor kAttractorSilver = QColor(0xC0, 0xC0, 0xC0);
+inline const QColor kEulerLine = QColor(0xFF, 0x00, 0x00);
+inline const QColor kSemiImplicitLine = QColor(0x00, 0x00, 0xFF);
+inline const QColor kReferenceLine = QColor(0x00, 0x80, 0x00);
 
 }  // namespace gravitaria

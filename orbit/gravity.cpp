@@ -13,12 +13,14 @@ long double powerOneAndHalf(long double s) {
 
 namespace {
 
-// (G M) * coordinate / s^1.5, evaluated in that order.
-double acceleration(long double attractorMass, long double coordinate, const TNvector& V) {
+long double squaredDistance(const TNvector& V) {
     const long double x = V[1].X;
     const long double y = V[2].X;
-    const long double s = x * x + y * y;
-    const long double denominator = powerOneAndHalf(s);
+    return x * x + y * y;
+}
+
+// (G M) * coordinate / s^1.5, evaluated in that order.
+double component(long double attractorMass, long double coordinate, long double denominator) {
     const long double numerator = (GravitationalConstant * attractorMass) * coordinate;
     if (denominator == 0.0L) throw ZeroDivideError();
     const long double a = numerator / denominator;
@@ -31,11 +33,17 @@ double acceleration(long double attractorMass, long double coordinate, const TNv
 }  // namespace
 
 double accelerationX(long double attractorMass, const TNvector& V) {
-    return acceleration(attractorMass, V[1].X, V);
+    return component(attractorMass, V[1].X, powerOneAndHalf(squaredDistance(V)));
 }
 
 double accelerationY(long double attractorMass, const TNvector& V) {
-    return acceleration(attractorMass, V[2].X, V);
+    return component(attractorMass, V[2].X, powerOneAndHalf(squaredDistance(V)));
+}
+
+PlaneAcceleration acceleration(long double attractorMass, const TNvector& V) {
+    const long double denominator = powerOneAndHalf(squaredDistance(V));
+    return {component(attractorMass, V[1].X, denominator),
+            component(attractorMass, V[2].X, denominator)};
 }
 
 }  // namespace gravitaria

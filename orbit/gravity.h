@@ -19,4 +19,10 @@ long double powerOneAndHalf(long double s);
 double accelerationX(long double attractorMass, const TNvector& V);
 double accelerationY(long double attractorMass, const TNvector& V);
 
+// Both components at once (s^1.5 computed once), equal to the two above.
+struct PlaneAcceleration {
+    double x = 0.0, y = 0.0;
+};
+PlaneAcceleration acceleration(long double attractorMass, const TNvector& V);
+
 }  // namespace gravitaria

@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-  libjpeg-dev
+  libjpeg-dev libboost-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils xauth libxcb1-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

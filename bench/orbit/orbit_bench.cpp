@@ -1,9 +1,11 @@
-// A 1000-position integration with both acceleration functions, and a full
-// headless flight of 1000 positions writing its table lines.
+// A 1000-position integration with both acceleration functions, a full
+// headless flight of 1000 positions writing its table lines, and the
+// comparison of the four methods over 1000 positions.
 #include <benchmark/benchmark.h>
 
 #include "gravity.h"
 #include "headless_flight.h"
+#include "method_comparison.h"
 #include "runge_kutta4.h"
 
 namespace gravitaria {
@@ -58,6 +60,35 @@ void BM_HeadlessRun1000Positions(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 1001);
 }
 BENCHMARK(BM_HeadlessRun1000Positions)->Unit(benchmark::kMicrosecond);
+
+// All four methods and their measures over 1000 positions: the wide circle
+// above (1.3 turns) and a low orbit of 7000 km at 200 s a sample (34 turns,
+// the reference's hardest usual case).
+void BM_CompareMethods1000Positions(benchmark::State& state) {
+    OrbitState start;
+    RunInputs in;
+    in.timeStep = 200;
+    in.numberOfPoints = 1000;
+    in.radiusKm = 6380;
+    if (state.range(0) == 0) {
+        start.AttractorMass = Mass;
+        start.PosX = Radius / 1000;
+        in.startVy = static_cast<std::int32_t>(Speed);
+    } else {
+        start.AttractorMass = 6e24L;
+        start.PosX = 7000;
+        in.startVy = 7549;
+    }
+    std::size_t samples = 0;
+    for (auto _ : state) {
+        const MethodComparison c = compareMethods(start, in);
+        samples = c.trajectory(ComparedMethod::Reference).samples.size();
+        benchmark::DoNotOptimize(samples);
+    }
+    if (samples != 1001) state.SkipWithError("unexpected number of samples");
+    state.SetLabel(state.range(0) == 0 ? "circle 50000 km" : "low orbit 7000 km");
+}
+BENCHMARK(BM_CompareMethods1000Positions)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace gravitaria

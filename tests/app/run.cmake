@@ -28,4 +28,5 @@ if(TARGET gravitaria_app)
   set_tests_properties(run_print_test run_print_test_c run_print_test_scaled_2 PROPERTIES
     RESOURCE_LOCK local_pdf_printer)
   gravitaria_add_run_window_test(run_events_test)
+  gravitaria_add_run_window_test(comparison_panel_test)
 endif()
