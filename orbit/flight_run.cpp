@@ -72,9 +72,6 @@ std::optional<std::string> parameterErrorLine(std::uint8_t error) {
     }
 }
 
-namespace {
-
-// A sample must be numbers before it reaches the table or the map.
 void checkSampleFinite(const TNvector& V) {
     const double values[] = {V[0].X, V[1].X, V[1].XPrime, V[2].X, V[2].XPrime};
     bool infinite = false;
@@ -84,6 +81,8 @@ void checkSampleFinite(const TNvector& V) {
     }
     if (infinite) throw FloatOverflowError();
 }
+
+namespace {
 
 // t / dt truncated toward zero, which must be a row of the sample table.
 std::int32_t sampleIndex(double t, std::int32_t timeStep) {

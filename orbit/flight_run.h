@@ -77,6 +77,10 @@ struct SampleRecord {
     std::string tableLine;     // empty on a collision (no line is written)
 };
 
+// A sample must be numbers before it reaches the table or the map:
+// InvalidOpError for a NaN, FloatOverflowError for an infinity.
+void checkSampleFinite(const TNvector& V);
+
 // Records the sample V into the state (PosX, PosY, SpeedV, TabX[n], TabY[n])
 // and judges it against the attractor's radius (km). RangeError for an index
 // outside 0..1000; InvalidOpError / FloatOverflowError for a state that is

@@ -1,5 +1,6 @@
 #include "method_trajectory.h"
 
+#include "collision.h"
 #include "flight_run.h"
 
 namespace gravitaria {
@@ -17,23 +18,14 @@ FlightSample fromStateVector(const TNvector& v) {
 }
 
 bool appendAndJudge(MethodTrajectory& trajectory, const FlightSample& s, std::int32_t radiusKm) {
+    checkSampleFinite(toStateVector(s));
     trajectory.samples.push_back(s);
-    // The run's own judgement of a sample: row 1 against row 0 of a scratch
-    // table (or row 0 alone for the first sample).
-    OrbitState scratch;
-    const std::size_t count = trajectory.samples.size();
-    TNvector v = toStateVector(s);
-    if (count > 1) {
-        const FlightSample& previous = trajectory.samples[count - 2];
-        scratch.TabX[0] = previous.x;
-        scratch.TabY[0] = previous.y;
-        v[0].X = 1.0;
-    } else {
-        v[0].X = 0.0;
-    }
-    const bool collision = recordSample(scratch, v, 1, radiusKm, NumberSeparators{}).collision;
-    trajectory.collision = collision;
-    return collision;
+    const std::size_t n = trajectory.samples.size() - 1;
+    const FlightSample& previous = trajectory.samples[n > 0 ? n - 1 : 0];
+    const bool struck = hasStruck(PlanePoint{previous.x, previous.y}, PlanePoint{s.x, s.y},
+                                  static_cast<std::int32_t>(n), radiusKm);
+    trajectory.collision = struck;
+    return struck;
 }
 
 }  // namespace gravitaria

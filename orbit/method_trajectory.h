@@ -36,7 +36,8 @@ FlightSample fromStateVector(const TNvector& v);
 
 // Appends `s` to the trajectory and judges it with the program's collision
 // rule against the previous sample; returns true (and marks the trajectory)
-// when it is a collision, so the method stops there.
+// when it is a collision, so the method stops there. A sample that is not
+// numbers raises the run's error (InvalidOpError, FloatOverflowError).
 bool appendAndJudge(MethodTrajectory& trajectory, const FlightSample& s, std::int32_t radiusKm);
 
 }  // namespace gravitaria
