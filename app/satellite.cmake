@@ -17,3 +17,10 @@ list(APPEND APP_SOURCES ${CMAKE_CURRENT_LIST_DIR}/satellite_run.cpp ${CMAKE_CURR
   ${CMAKE_CURRENT_LIST_DIR}/run_events.h ${CMAKE_CURRENT_LIST_DIR}/run_events.cpp)
 # The comparison of the integration methods.
 list(APPEND APP_SOURCES ${CMAKE_CURRENT_LIST_DIR}/method_comparison_panel.cpp)
+# The flight report: the page "Bilan", the flights window, the swept areas.
+list(APPEND APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/page_control.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bilan_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/flights_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/satellite_bilan.cpp
+)

@@ -16,6 +16,7 @@
 #include "navigation.h"
 #include "parameter_rules.h"
 #include "radio_group.h"
+#include "satellite_flight_report.h"
 #include "satellite_layout.h"
 #include "spin_edit.h"
 #include "window_placement.h"
@@ -79,6 +80,9 @@ void TSatelliteForm::bindEvents() {
     NumRayon->OnExit = guarded(this, &TSatelliteForm::NumRayonExit);
     NumVide->OnExit = guarded(this, &TSatelliteForm::NumVideExit);
     NumDt->OnExit = guarded(this, &TSatelliteForm::NumDtExit);
+    // The foreseen orbit also follows the radius and the planned duration.
+    for (TSpinEdit* field : {NumRayon, NumDt, NumNombrePoints})
+        field->OnChange = [this](QObject*) { runHandler([this] { refreshPrediction(); }); };
 
     connect(attracteur, &TRadioGroup::clicked, this,
             [this] { runHandler([this] { attracteurClick(attracteur); }); });

@@ -10,10 +10,13 @@
 #include <cstdint>
 
 #include "flight_run.h"
+#include <memory>
+
 #include "orbit_state.h"
 #include "runge_kutta4.h"
 
 class QCheckBox;
+class QPainter;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -29,6 +32,9 @@ class TRadioGroup;
 class TSpinEdit;
 class TTrackBar;
 class TClickLabel;
+class TBilanPage;
+class TFlightsForm;
+struct SampleRecord;
 
 // What the window does once closing is asked for.
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -79,6 +85,11 @@ public:
     QWidget* TabSheet3 = nullptr;   // "Affichage"
     QWidget* TabSheet4 = nullptr;   // "Vitesse"
     QWidget* TabSheet5 = nullptr;   // "A propos"
+    TBilanPage* TabSheet6 = nullptr;  // "Bilan", between "Vitesse" and "A propos"
+
+    // The window "Bilan des vols": one instance, a top-level window owned
+    // by this one (not one of its children).
+    TFlightsForm* FlightsForm = nullptr;
 
     // ---- "Système": attractor and satellite.
     QGroupBox* GroupBoxAttracteur = nullptr;
@@ -238,6 +249,26 @@ public:
     void Chart1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                          int X, int Y);
 
+    // ---- Flight report: the page "Bilan", the flights window and the
+    // swept areas on the map (satellite_bilan.cpp).
+    // The orbit foreseen from the start state, the mass and the radius.
+    void refreshPrediction();
+    // A run begins: its start conditions are kept and its samples logged.
+    void beginFlightReport();
+    void logFlightSample(const SampleRecord& rec);
+    void logFlightCollision();
+    // A run has ended (its last sample, a collision or an interruption):
+    // the last flight's measures, a row of the flights table, the energies,
+    // the swept areas.
+    void endFlightReport();
+    // A run ended by an error: no measure, no row.
+    void abandonFlightReport();
+    // The map was cleared: the flights and the last flight go with it.
+    void clearFlightReport();
+    void CheckBoxAiresClick(QObject* Sender);
+    void ButtonBilanVolsClick(QObject* Sender);
+    void Chart1DrawUnderSeries(QPainter& painter);
+
     // ---- Navigation (satellite_form.cpp, through navigation.h).
     void CheckBoxMemoClick(QObject* Sender);
     void ButtonQuitterClick(QObject* Sender);
@@ -262,10 +293,14 @@ private:
     void createDisplayPage();
     void createSpeedPage();
     void createAboutPage();
+    void createBilanPage();
     void buildTabOrder();
     // Event bindings and the resizing rules (satellite_form.cpp).
     void bindEvents();
     void placeChildren();
+
+    struct FlightReport;
+    std::unique_ptr<FlightReport> report_;
 
     bool shownOnce_ = false;
     // The outer size the map was last squared for.

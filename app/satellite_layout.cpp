@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "bilan_page.h"
 #include "click_label.h"
 #include "chart.h"
 #include "chart_setup.h"
@@ -17,6 +18,7 @@
 #include "fonts.h"
 #include "group_box.h"
 #include "memo_box.h"
+#include "page_control.h"
 #include "pictures.h"
 #include "presets.h"
 #include "radio_group.h"
@@ -184,7 +186,7 @@ void TSatelliteForm::createControls() {
     // Direct children, bottom of the stacking order first.
     Actions = groupBox(this, QStringLiteral("Actions"), 219, 440, 216, 120);
     Actions->setMaximumHeight(120);
-    PageControl1 = new QTabWidget(this);
+    PageControl1 = new TPageControl(this);
     PageControl1->setGeometry(441, 3, 340, 422);
     GroupBox5 = groupBox(this, QStringLiteral("Informations de la position du curseur "), 8, 440,
                          205, 120);
@@ -255,6 +257,7 @@ void TSatelliteForm::createControls() {
     createDisplayPage();
     createSpeedPage();
     createAboutPage();
+    createBilanPage();
     PageControl1->setCurrentWidget(TabSheet2);
 }
 
@@ -431,6 +434,7 @@ void TSatelliteForm::buildTabOrder() {
         {NumX, NumY, NumVox, NumVoy, PageControl1},
         group(attracteur), {NumRayon, NumMasseExp, NumMasseMantisse, NumVide, NumDt, NumNombrePoints},
         group(RadioGroup1), {CheckImpact, TrackTemporisation, Button2, ButtonImprimer,
+                             TabSheet6->CheckBoxAires, TabSheet6->ButtonBilanVols,
                              ButtonWiki, Licence, Button1},
         group(methode), {ButtonEuler, ButtonEffacer, ButtonQuitter, ZoomPlus, ZoomMoins,
                          CheckBoxMemo, Memo1, Chart1},

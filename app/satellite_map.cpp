@@ -70,6 +70,7 @@ void TSatelliteForm::ButtonEffacerClick(QObject* Sender) {
     NumLabTempsDeVol->setText(QStringLiteral("0"));
     Memo1->clear();
     clearAllSeries();
+    clearFlightReport();
     // Unticking the memo switch runs its handler, which brings the map back
     // in front of the memo.
     setChecked(CheckBoxMemo, false);

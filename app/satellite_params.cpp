@@ -76,10 +76,13 @@ void TSatelliteForm::attracteurClick(QObject* Sender) {
     Label16->setText(unite);
     for (QLabel* l : {Label2, Label3, Label16}) fitLabel(l);
     clearAllSeries();
+    clearFlightReport();
     GrafInit(Sender);
     if (index >= 0 && index < attracteur->items().size()) {
         setWindowTitle(attractorWindowCaption(attracteur->items().at(index)));
     }
+    // The preset may set the mass without changing the mass fields' texts.
+    refreshPrediction();
 }
 
 void TSatelliteForm::GrafInit(QObject* /*Sender*/) {
@@ -157,11 +160,13 @@ void TSatelliteForm::RadioGroup1Click(QObject* /*Sender*/) {
 void TSatelliteForm::updateStartPosition() {
     orbit.PosX = startPositionKm(NumX->Value(), unite);
     orbit.PosY = startPositionKm(NumY->Value(), unite);
+    refreshPrediction();
 }
 
 void TSatelliteForm::updateAttractorMass() {
     orbit.AttractorMass = attractorMassFromTexts(
         NumMasseMantisse->Text(), NumMasseExp->Text(), NumMasseMantisse->DecimalSeparator());
+    refreshPrediction();
 }
 
 void TSatelliteForm::showPlannedFlightTime() {

@@ -105,6 +105,7 @@ public:
             events_->wait(delay);
         }
         f_.NumLabTempsDeVol->setText(QString::fromStdString(rec.clockText));
+        f_.logFlightSample(rec);
     }
 
     void showCollision(const SampleRecord& rec) override {
@@ -112,6 +113,7 @@ public:
         f_.CheckImpact->setChecked(true);
         f_.Series1->AddXY(rec.xk, rec.yk);
         f_.Series1->RefreshSeries();
+        f_.logFlightCollision();
     }
 
     void integrationDone() override {
@@ -146,7 +148,14 @@ void TSatelliteForm::ButtonEulerClick(QObject* Sender) {
     display.attach(run, events);
     // A run ended by an error gets its start position back (km) from the
     // driver, so the next run does not start a thousand times too far.
-    run.ButtonEulerClick(inputs);
+    beginFlightReport();
+    try {
+        run.ButtonEulerClick(inputs);
+    } catch (...) {
+        abandonFlightReport();
+        throw;
+    }
+    endFlightReport();
 }
 
 double TSatelliteForm::Test2UserFunc1(TNvector V) { return accelerationX(orbit.AttractorMass, V); }

@@ -147,9 +147,10 @@ void TChart::Invalidate() {
 }
 
 // One complete drawing, in this order: background, title and legend, the
-// layout; the active series clipped to the plot (one pixel above and below);
-// the axes over them; the canvas reset to a black pen and a white brush; the
-// after-draw hook, unclipped. Screen, page and bitmap all come through here.
+// layout; what is drawn under the series; the active series clipped to the
+// plot (one pixel above and below); the axes over them; the canvas reset to
+// a black pen and a white brush; the after-draw hook, unclipped. Screen,
+// page and bitmap all come through here.
 void TChart::draw(QPainter& p, QSize size, SeriesSource source) {
     DrawingScope scope(drawing_, canvas_.painter_, p);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -157,6 +158,12 @@ void TChart::draw(QPainter& p, QSize size, SeriesSource source) {
     const Layout l = computeLayout(p, size);
     applyLayout(l);
     drawTitleAndLegend(p, l);
+    if (OnDrawUnderSeries) {
+        p.save();
+        p.setClipRect(l.clip);
+        OnDrawUnderSeries(p);
+        p.restore();
+    }
     if (source == SeriesSource::Buffered) drawSeriesBuffered(p, l);
     else drawSeriesDirect(p, l);
     drawAxes(p, l);

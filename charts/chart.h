@@ -274,6 +274,12 @@ public:
     // Called once at the end of every drawing, with Canvas on that drawing's
     // surface and the axes' layout of that drawing.
     std::function<void()> OnAfterDraw;
+    // Called in every drawing after the background and before the series,
+    // with the painter of that drawing's surface clipped to the plot and the
+    // axes' layout of that drawing: what it paints lies under the series
+    // and the axes, on screen, on the printed page and in the bitmap alike.
+    // A change of what it paints is shown after Invalidate().
+    std::function<void(QPainter&)> OnDrawUnderSeries;
     // A press of any button / every pointer movement over the control,
     // client pixels, whatever the shift keys.
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;

@@ -123,4 +123,33 @@ SpeedChartSeries setupSpeedChart(TChart& chart) {
     return {v, vx, vy};
 }
 
+EnergyChartSeries setupEnergyChart(TChart& chart) {
+    chart.setObjectName(QStringLiteral("ChartEnergies"));
+    chart.Title.Visible = true;
+    chart.Title.Text = QStringList{kEnergyChartTitle};
+    TChartAxis& x = chart.BottomAxis();
+    x.Automatic = x.AutomaticMinimum = x.AutomaticMaximum = true;
+    x.Title = QStringLiteral("Temps (s)");
+    TChartAxis& y = chart.LeftAxis();
+    y.Automatic = y.AutomaticMinimum = y.AutomaticMaximum = true;
+    y.MinimumOffset = y.MaximumOffset = 15;
+    y.MinimumRound = y.MaximumRound = true;
+    y.Title = QStringLiteral("Énergie (J)");
+    chart.Legend.Visible = true;
+    chart.Legend.CheckBoxes = true;
+    chart.Legend.FontSeriesColor = true;
+    chart.Legend.SymbolWidth = 5;
+    chart.Legend.Frame = false;
+    chart.Color = QColor(255, 255, 255);
+    chart.AllowZoom = true;
+    chart.AllowPanning = TPanning::Both;
+    TLineSeries& ec = lineSeries(chart, QStringLiteral("SeriesEc"), QStringLiteral("Ec"),
+                                 QColor(0, 0, 0xC0), true);
+    TLineSeries& ep = lineSeries(chart, QStringLiteral("SeriesEp"), QStringLiteral("Ep"),
+                                 QColor(0, 0x80, 0), true);
+    TLineSeries& em = lineSeries(chart, QStringLiteral("SeriesEm"), QStringLiteral("Em"),
+                                 QColor(0xC0, 0, 0), true);
+    return {ec, ep, em};
+}
+
 }  // namespace gravitaria

@@ -38,6 +38,17 @@ struct SpeedChartSeries {
 // titles, legend below with check boxes. Creates Series3 to Series5.
 SpeedChartSeries setupSpeedChart(TChart& chart);
 
+struct EnergyChartSeries {
+    TLineSeries& kinetic;     // Ec
+    TLineSeries& potential;   // Ep
+    TLineSeries& mechanical;  // Em
+};
+
+// The flights window's energy chart: title, automatic axes in s and J,
+// legend below with check boxes; Ec, Ep and Em as lines, all active.
+EnergyChartSeries setupEnergyChart(TChart& chart);
+inline const QString kEnergyChartTitle = QStringLiteral("Énergies au cours du temps");
+
 // The texts and colours the two charts use, for the window and the tests.
 inline const QString kSpeedChartTitle =
     QStringLiteral("Graphe de la vitesse V(m/s) au cours du temps t (s)");

@@ -38,4 +38,22 @@ CollisionVerdict judgeCollision(PlanePoint previous, PlanePoint current, std::in
     return verdict;
 }
 
+std::optional<long double> segmentEntersDisc(PlanePoint from, PlanePoint to, long double radiusM) {
+    const long double px = from.x, py = from.y;
+    const long double dx = to.x - from.x;
+    const long double dy = to.y - from.y;
+    const long double r = radiusM;
+    const long double c = px * px + py * py - r * r;
+    if (c <= 0.0L) return 0.0L;
+    const long double a = dx * dx + dy * dy;
+    if (a == 0.0L) return std::nullopt;
+    const long double b = 2 * (px * dx + py * dy);
+    const long double disc = b * b - 4 * a * c;
+    if (disc < 0.0L) return std::nullopt;
+    // The nearer of the two crossings along the segment: where it enters.
+    const long double s = (-b - std::sqrt(disc)) / (2 * a);
+    if (!(s >= 0.0L && s <= 1.0L)) return std::nullopt;
+    return s;
+}
+
 }  // namespace gravitaria

@@ -15,6 +15,7 @@
 // through the part of the line behind it, and a fast pass through the body
 // between two samples strikes whether it ends nearer or farther.
 #include <cstdint>
+#include <optional>
 
 namespace gravitaria {
 
@@ -37,6 +38,12 @@ struct CollisionVerdict {
 // attractor's radius in km.
 CollisionVerdict judgeCollision(PlanePoint previous, PlanePoint current, std::int32_t n,
                                 long double radiusKm);
+
+// Where the straight segment from `from` to `to` first enters the disc of
+// radius R (m) about the origin: the fraction s in [0, 1] of the way from
+// `from`, 0 when `from` is already inside or on the edge; empty when the
+// segment stays outside. The time of an impact between two samples.
+std::optional<long double> segmentEntersDisc(PlanePoint from, PlanePoint to, long double radiusM);
 
 // judgeCollision(...).struck.
 inline bool hasStruck(PlanePoint previous, PlanePoint current, std::int32_t n, long double radiusKm) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "collision.h"
+
 namespace gravitaria {
 
 namespace {
@@ -121,24 +123,6 @@ std::optional<double> sweptAreaDeviation(std::span<const FlightSample> samples) 
     return finite(worst / mean);
 }
 
-std::optional<double> segmentEntersCircle(double x0, double y0, double x1, double y1, double radius) {
-    const long double px = x0, py = y0;
-    const long double dx = static_cast<long double>(x1) - x0;
-    const long double dy = static_cast<long double>(y1) - y0;
-    const long double r = radius;
-    const long double c = px * px + py * py - r * r;
-    if (c <= 0.0L) return 0.0;
-    const long double a = dx * dx + dy * dy;
-    if (a == 0.0L) return std::nullopt;
-    const long double b = 2 * (px * dx + py * dy);
-    const long double disc = b * b - 4 * a * c;
-    if (disc < 0.0L) return std::nullopt;
-    // The nearer of the two crossings along the segment: where it enters.
-    const long double s = (-b - std::sqrt(disc)) / (2 * a);
-    if (!(s >= 0.0L && s <= 1.0L)) return std::nullopt;
-    return static_cast<double>(s);
-}
-
 std::optional<Impact> impactOnRadius(std::span<const FlightSample> samples, double radius) {
     if (samples.empty()) return std::nullopt;
     Impact impact;
@@ -150,7 +134,7 @@ std::optional<Impact> impactOnRadius(std::span<const FlightSample> samples, doub
     const FlightSample& before = samples[samples.size() - 2];
     const FlightSample& last = samples.back();
     impact.speed = static_cast<double>(speed(before));
-    if (const auto s = segmentEntersCircle(before.x, before.y, last.x, last.y, radius))
+    if (const auto s = segmentEntersDisc({before.x, before.y}, {last.x, last.y}, radius))
         impact.time = finite(before.t + *s * (static_cast<long double>(last.t) - before.t));
     return impact;
 }

@@ -56,18 +56,13 @@ std::optional<double> angularMomentumDrift(std::span<const FlightSample> samples
 // samples or when the mean area is 0.
 std::optional<double> sweptAreaDeviation(std::span<const FlightSample> samples);
 
-// Where the straight segment p0 -> p1 first enters the circle of radius R
-// about the origin: the fraction s in [0, 1] of the way from p0, 0 when p0
-// is already inside; empty when the segment stays outside.
-std::optional<double> segmentEntersCircle(double x0, double y0, double x1, double y1, double radius);
-
 struct Impact {
     std::optional<double> time;  // s; empty when the last segment does not reach the radius
     double speed = 0.0;          // m/s, at the last sample before the impact
 };
 // The impact of a flight that ended on a collision with the attractor of
 // radius R (m): the time where the segment between the last two samples
-// meets the radius, interpolated; a flight whose only sample is inside
+// meets the radius (segmentEntersDisc of collision.h), interpolated; a flight whose only sample is inside
 // strikes at that sample. Empty for no sample.
 std::optional<Impact> impactOnRadius(std::span<const FlightSample> samples, double radius);
 

@@ -29,4 +29,8 @@ if(TARGET gravitaria_app)
     RESOURCE_LOCK local_pdf_printer)
   gravitaria_add_run_window_test(run_events_test)
   gravitaria_add_run_window_test(comparison_panel_test)
+  # The flight report; its pictures of the page go to the test's build folder.
+  gravitaria_add_run_window_test(run_bilan_test)
+  target_compile_definitions(run_bilan_test PRIVATE
+    GRAVITARIA_ARTIFACT_DIR="${CMAKE_CURRENT_BINARY_DIR}")
 endif()

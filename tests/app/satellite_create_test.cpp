@@ -100,11 +100,11 @@ TEST_F(SatelliteFormTest, ChildrenStackingAndLayoutBoxes) {
 
     const QStringList pages = {QStringLiteral("Système"), QStringLiteral("Chrono"),
                                QStringLiteral("Affichage"), QStringLiteral("Vitesse"),
-                               QStringLiteral("A propos")};
-    ASSERT_EQ(f.PageControl1->count(), 5);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(f.PageControl1->tabText(i), pages[i]);
+                               QStringLiteral("Bilan"), QStringLiteral("A propos")};
+    ASSERT_EQ(f.PageControl1->count(), 6);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(f.PageControl1->tabText(i), pages[i]);
     EXPECT_EQ(f.PageControl1->widget(0), f.TabSheet1);
-    EXPECT_EQ(f.PageControl1->widget(4), f.TabSheet5);
+    EXPECT_EQ(f.PageControl1->widget(5), f.TabSheet5);
 }
 
 TEST_F(SatelliteFormTest, FieldSettingsTextsAndLooks) {

@@ -152,30 +152,6 @@ TEST(FlightMeasures, SweptAreas) {
     EXPECT_FALSE(sweptAreaDeviation(std::vector<FlightSample>{{0, 1, 0}, {1, 2, 0}}));  // radial
 }
 
-TEST(FlightMeasures, SegmentEntersTheCircle) {
-    struct Case {
-        double x0, y0, x1, y1;
-        std::optional<double> s;
-    };
-    const Case cases[] = {
-        {3, 0, 1, 0, 0.5},                 // radial, straight in
-        {-3, 0.6, 3, 0.6, (3 - std::sqrt(3.64)) / 6},  // a chord: y = 0.6 meets x = -sqrt(3.64)
-        {3, 0, 5, 0, std::nullopt},        // moving away
-        {3, 2.5, -3, 2.5, std::nullopt},   // passes above the circle
-        {0.5, 0, 3, 0, 0.0},               // starts inside
-        {2.5, 0, 2.5, 0, std::nullopt},    // no motion, outside
-        {3, 0, 2.5, 0, std::nullopt},      // stops short
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        const Case& c = cases[i];
-        const auto s = segmentEntersCircle(c.x0, c.y0, c.x1, c.y1, 2);
-        ASSERT_EQ(s.has_value(), c.s.has_value()) << i;
-        if (s) {
-            EXPECT_NEAR(*s, *c.s, 1e-12) << i;
-        }
-    }
-}
-
 TEST(FlightMeasures, ImpactTimeAndSpeed) {
     const std::vector<FlightSample> fall = {{0, 9e6, 0, -1000, 0}, {100, 8e6, 0, -3000, 0},
                                             {200, 5e6, 0, -5000, 0}};
