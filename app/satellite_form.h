@@ -8,10 +8,9 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
-
-#include "flight_run.h"
 #include <memory>
 
+#include "flight_run.h"
 #include "orbit_state.h"
 #include "runge_kutta4.h"
 

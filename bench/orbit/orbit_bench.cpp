@@ -1,11 +1,14 @@
 // A 1000-position integration with both acceleration functions, a full
-// headless flight of 1000 positions writing its table lines, and the
-// comparison of the four methods over 1000 positions.
+// headless flight of 1000 positions writing its table lines, the comparison
+// of the four methods over 1000 positions, and the measures of a 1001-sample
+// flight at its end.
 #include <benchmark/benchmark.h>
 
+#include "flight_measures.h"
 #include "gravity.h"
 #include "headless_flight.h"
 #include "method_comparison.h"
+#include "orbit_elements.h"
 #include "runge_kutta4.h"
 
 namespace gravitaria {
@@ -89,6 +92,37 @@ void BM_CompareMethods1000Positions(benchmark::State& state) {
     state.SetLabel(state.range(0) == 0 ? "circle 50000 km" : "low orbit 7000 km");
 }
 BENCHMARK(BM_CompareMethods1000Positions)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// What the end of a run computes from its samples: the orbit foreseen from
+// the start and every measure of the 1001 samples.
+void BM_FlightMeasures1001Samples(benchmark::State& state) {
+    Orbit orbit;
+    static FlightLog log;
+    struct Keep {
+        FlightLog& log;
+        bool sample(TNvector v) {
+            log.add({v[0].X, v[1].X, v[2].X, v[1].XPrime, v[2].XPrime});
+            return true;
+        }
+    } keep{log};
+    TFuncVect f;
+    f[1] = TUserFunctionV::bind<&Orbit::ax>(orbit);
+    f[2] = TUserFunctionV::bind<&Orbit::ay>(orbit);
+    TNvector start{};
+    start[1] = {Radius, 0};
+    start[2] = {0, Speed};
+    std::uint8_t error = 0;
+    log.clear();
+    IntegrateSystemRK4(0, 200000, 200, 100, start, error, 2, f, TStepCallback::bind<&Keep::sample>(keep));
+    const StartConditions conditions{Mass, Radius / 1000, 0, 0, Speed};
+    for (auto _ : state) {
+        const OrbitElements foreseen = orbitElements(conditions);
+        const FlightMeasures m = measureFlight(log.samples(), foreseen.mu, 6380e3, false);
+        benchmark::DoNotOptimize(m);
+    }
+    if (log.size() != 1001) state.SkipWithError("the flight did not return 1001 samples");
+    state.SetItemsProcessed(state.iterations() * 1001);
+}
+BENCHMARK(BM_FlightMeasures1001Samples)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace gravitaria

@@ -271,6 +271,7 @@ TEST_F(RunBilanTest, SweptAreasOnlyWhenTicked) {
     launch();
     form->Chart1->Repaint();
     EXPECT_GT(countColour(form->Chart1->ScreenImage(), kSectorColourA), 100);
+    savePage(QStringLiteral("ellipse"));
     form->TabSheet6->CheckBoxAires->setChecked(false);
     form->Chart1->Repaint();
     EXPECT_EQ(countColour(form->Chart1->ScreenImage(), kSectorColourA), 0);
