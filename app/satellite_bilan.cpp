@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <vector>
 
 #include "bilan_page.h"
@@ -17,6 +18,7 @@
 #include "flight_run.h"
 #include "flights_form.h"
 #include "locale_separators.h"
+#include "method_comparison_panel.h"
 #include "orbit_elements.h"
 #include "parameter_rules.h"
 #include "satellite_flight_report.h"
@@ -41,6 +43,9 @@ void TSatelliteForm::createBilanPage() {
     PageControl1->insertTab(PageControl1->indexOf(TabSheet5), TabSheet6, QStringLiteral("Bilan"));
     report_->window = std::make_unique<TFlightsForm>();
     FlightsForm = report_->window.get();
+    // The comparison of the integration methods sits under the flights table.
+    MethodComparison = new TMethodComparisonPanel(*this, FlightsForm);
+    FlightsForm->Panels->addWidget(MethodComparison);
     connect(TabSheet6->CheckBoxAires, &QCheckBox::toggled, this,
             [this] { runHandler([this] { CheckBoxAiresClick(TabSheet6->CheckBoxAires); }); });
     connect(TabSheet6->ButtonBilanVols, &QPushButton::clicked, this,

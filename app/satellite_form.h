@@ -33,6 +33,7 @@ class TTrackBar;
 class TClickLabel;
 class TBilanPage;
 class TFlightsForm;
+class TMethodComparisonPanel;
 struct SampleRecord;
 
 // What the window does once closing is asked for.
@@ -89,6 +90,8 @@ public:
     // The window "Bilan des vols": one instance, a top-level window owned
     // by this one (not one of its children).
     TFlightsForm* FlightsForm = nullptr;
+    // Its method comparison panel (owned by the flights window).
+    TMethodComparisonPanel* MethodComparison = nullptr;
 
     // ---- "Système": attractor and satellite.
     QGroupBox* GroupBoxAttracteur = nullptr;

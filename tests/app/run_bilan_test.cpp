@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "bilan_page.h"
+#include "chart.h"
 #include "flights_form.h"
 #include "radio_group.h"
 #include "run_window_support.h"
@@ -233,6 +234,27 @@ TEST_F(RunBilanTest, FlightsWindowIsOneInstanceHiddenOnClose) {
     window->ButtonFermer->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(form->isVisible());
+}
+
+// The window carries the method comparison: its button, found inside the
+// window a user opens, compares the start conditions and draws the lines.
+TEST_F(RunBilanTest, FlightsWindowHoldsTheMethodComparison) {
+    form->TabSheet6->ButtonBilanVols->click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&flights()));
+    QPushButton* compare = nullptr;
+    for (QPushButton* b : flights().findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Comparer les &m\u00e9thodes")) compare = b;
+    ASSERT_NE(compare, nullptr);
+    ASSERT_TRUE(compare->isVisible());
+    EXPECT_EQ(form->EulerLine->Count(), 0);
+    QTest::mouseClick(compare, Qt::LeftButton);
+    EXPECT_GT(form->EulerLine->Count(), 1);
+    EXPECT_GT(form->ReferenceLine->Count(), 1);
+    QTableWidget* table = nullptr;
+    for (QTableWidget* t : flights().findChildren<QTableWidget*>())
+        if (t != flights().TableVols) table = t;
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 4);
 }
 
 TEST_F(RunBilanTest, SweptAreasOnlyWhenTicked) {
