@@ -28,6 +28,27 @@ TLineSeries& lineSeries(TChart& chart, const QString& name, const QString& title
     return s;
 }
 
+// What the speed and energy charts share: automatic axes against time, a
+// legend with check boxes in the series' colours, white, zoom and panning.
+void timeChartSettings(TChart& chart, const QString& xTitle, const QString& yTitle) {
+    TChartAxis& x = chart.BottomAxis();
+    x.Automatic = x.AutomaticMinimum = x.AutomaticMaximum = true;
+    x.Title = xTitle;
+    TChartAxis& y = chart.LeftAxis();
+    y.Automatic = y.AutomaticMinimum = y.AutomaticMaximum = true;
+    y.MinimumOffset = y.MaximumOffset = 15;
+    y.MinimumRound = y.MaximumRound = true;
+    y.Title = yTitle;
+    chart.Legend.Visible = true;
+    chart.Legend.CheckBoxes = true;
+    chart.Legend.FontSeriesColor = true;
+    chart.Legend.SymbolWidth = 5;
+    chart.Legend.Frame = false;
+    chart.Color = QColor(255, 255, 255);
+    chart.AllowZoom = true;
+    chart.AllowPanning = TPanning::Both;
+}
+
 }  // namespace
 
 TrajectoryMapSeries setupTrajectoryMap(TChart& chart) {
@@ -96,22 +117,7 @@ SpeedChartSeries setupSpeedChart(TChart& chart) {
     chart.Title.Visible = true;
     chart.Title.Text = QStringList{kSpeedChartTitle};
     chart.Title.Alignment = Qt::AlignRight;
-    TChartAxis& x = chart.BottomAxis();
-    x.Automatic = x.AutomaticMinimum = x.AutomaticMaximum = true;
-    x.Title = QStringLiteral("Temps(s)");
-    TChartAxis& y = chart.LeftAxis();
-    y.Automatic = y.AutomaticMinimum = y.AutomaticMaximum = true;
-    y.MinimumOffset = y.MaximumOffset = 15;
-    y.MinimumRound = y.MaximumRound = true;
-    y.Title = QStringLiteral("Vitesse (m/s)");
-    chart.Legend.Visible = true;
-    chart.Legend.CheckBoxes = true;
-    chart.Legend.FontSeriesColor = true;
-    chart.Legend.SymbolWidth = 5;
-    chart.Legend.Frame = false;
-    chart.Color = QColor(255, 255, 255);
-    chart.AllowZoom = true;
-    chart.AllowPanning = TPanning::Both;
+    timeChartSettings(chart, QStringLiteral("Temps(s)"), QStringLiteral("Vitesse (m/s)"));
 
     TLineSeries& v = lineSeries(chart, QStringLiteral("Series3"), QStringLiteral("V"),
                                 QColor(0xFF, 0, 0), true);
@@ -127,22 +133,7 @@ EnergyChartSeries setupEnergyChart(TChart& chart) {
     chart.setObjectName(QStringLiteral("ChartEnergies"));
     chart.Title.Visible = true;
     chart.Title.Text = QStringList{kEnergyChartTitle};
-    TChartAxis& x = chart.BottomAxis();
-    x.Automatic = x.AutomaticMinimum = x.AutomaticMaximum = true;
-    x.Title = QStringLiteral("Temps (s)");
-    TChartAxis& y = chart.LeftAxis();
-    y.Automatic = y.AutomaticMinimum = y.AutomaticMaximum = true;
-    y.MinimumOffset = y.MaximumOffset = 15;
-    y.MinimumRound = y.MaximumRound = true;
-    y.Title = QStringLiteral("Énergie (J)");
-    chart.Legend.Visible = true;
-    chart.Legend.CheckBoxes = true;
-    chart.Legend.FontSeriesColor = true;
-    chart.Legend.SymbolWidth = 5;
-    chart.Legend.Frame = false;
-    chart.Color = QColor(255, 255, 255);
-    chart.AllowZoom = true;
-    chart.AllowPanning = TPanning::Both;
+    timeChartSettings(chart, QStringLiteral("Temps (s)"), QStringLiteral("Énergie (J)"));
     TLineSeries& ec = lineSeries(chart, QStringLiteral("SeriesEc"), QStringLiteral("Ec"),
                                  QColor(0, 0, 0xC0), true);
     TLineSeries& ep = lineSeries(chart, QStringLiteral("SeriesEp"), QStringLiteral("Ep"),
