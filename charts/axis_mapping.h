@@ -34,6 +34,8 @@ struct AxisMapping {
     // the axis on such a range) the value computed in extended precision,
     // which is always finite for a finite range.
     long double pixelToExtendedValue(int p) const;
+
+    bool operator==(const AxisMapping&) const = default;
 };
 
 }  // namespace gravitaria

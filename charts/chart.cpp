@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "chart_buffers.h"
 #include "chart_layout.h"
 #include "errors.h"
 
@@ -71,8 +72,11 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
         p.setBrush(brush);
         if (r - l >= 1 && b - t >= 1) p.drawEllipse(box);
     };
+    const int reach = std::max(1, Pen.Width) + 1;
+    const QRect bounds = QRect(l, t, r - l, b - t).adjusted(-reach, -reach, reach, reach);
+    chart_.noteCanvasPaint(bounds);
     if (painter_) paint(*painter_);
-    else chart_.paintOutsideDrawing(paint);
+    else chart_.paintOutsideDrawing(paint, bounds);
 }
 
 // --- axes ------------------------------------------------------------------
@@ -85,14 +89,14 @@ void TChartAxis::SetMinimum(double v) {
     if (!std::isfinite(v)) throw GeneralError(kAxisNotFinite);
     if (v > maximum_) throw GeneralError(kMinimumAboveMaximum);
     minimum_ = v;
-    chart_.Invalidate();
+    chart_.noteChange();
 }
 
 void TChartAxis::SetMaximum(double v) {
     if (!std::isfinite(v)) throw GeneralError(kAxisNotFinite);
     if (v < minimum_) throw GeneralError(kMaximumBelowMinimum);
     maximum_ = v;
-    chart_.Invalidate();
+    chart_.noteChange();
 }
 
 void TChartAxis::SetMinMax(double minimum, double maximum) {
@@ -100,7 +104,7 @@ void TChartAxis::SetMinMax(double minimum, double maximum) {
     if (minimum > maximum) throw GeneralError(kMinimumAboveMaximum);
     minimum_ = minimum;
     maximum_ = maximum;
-    chart_.Invalidate();
+    chart_.noteChange();
 }
 
 // --- chart -----------------------------------------------------------------
@@ -142,32 +146,61 @@ QRect TChart::LegendBox(int index) const {
 }
 
 void TChart::Invalidate() {
-    dirty_ = true;
-    update();
+    buffers().frameInvalidated = true;
+    noteChange();
 }
 
-// One complete drawing, in this order: background, title and legend, the
-// layout; what is drawn under the series; the active series clipped to the
+// The update is asked for after the current handler: a Repaint() before
+// then has drawn and shown the change already (only its changed pixels), and
+// an update of the whole control would show every pixel again.
+void TChart::noteChange() {
+    dirty_ = true;
+    if (updateAsked_) return;
+    updateAsked_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+        updateAsked_ = false;
+        if (dirty_) update();
+    }, Qt::QueuedConnection);
+}
+
+// One complete drawing, in this order: the layout; background, title and
+// legend; what is drawn under the series; the active series clipped to the
 // plot (one pixel above and below); the axes over them; the canvas reset to
 // a black pen and a white brush; the after-draw hook, unclipped. Screen,
-// page and bitmap all come through here.
+// page and bitmap all come through here; Screen and Buffered compose the
+// same picture from the buffers (chart_buffers.h).
 void TChart::draw(QPainter& p, QSize size, SeriesSource source) {
     DrawingScope scope(drawing_, canvas_.painter_, p);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRect(QPoint(0, 0), size), Color);
     const Layout l = computeLayout(p, size);
     applyLayout(l);
-    drawTitleAndLegend(p, l);
-    if (OnDrawUnderSeries) {
-        p.save();
-        p.setClipRect(l.clip);
-        OnDrawUnderSeries(p);
-        p.restore();
-    }
-    if (source == SeriesSource::Buffered) drawSeriesBuffered(p, l);
-    else drawSeriesDirect(p, l);
-    drawAxes(p, l);
+    if (source == SeriesSource::Direct) drawDirect(p, l);
+    else drawBuffered(p, l, source == SeriesSource::Screen);
     resetCanvasAndRunHook(p);
+}
+
+void TChart::drawDirect(QPainter& p, const Layout& l) {
+    p.fillRect(QRect(QPoint(0, 0), l.size), Color);
+    drawTitleAndLegend(p, l);
+    drawUnderSeries(p, l);
+    drawSeriesDirect(p, l);
+    drawAxes(p, l);
+}
+
+void TChart::drawFrame(QPainter& p, const Layout& l) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(QPoint(0, 0), l.size), Color);
+    drawTitleAndLegend(p, l);
+    drawUnderSeries(p, l);
+    drawAxes(p, l);
+}
+
+void TChart::drawUnderSeries(QPainter& p, const Layout& l) {
+    if (!OnDrawUnderSeries) return;
+    p.save();
+    p.setClipRect(l.clip);
+    OnDrawUnderSeries(p);
+    p.restore();
 }
 
 void TChart::resetCanvasAndRunHook(QPainter& p) {
@@ -184,43 +217,57 @@ void TChart::resetCanvasAndRunHook(QPainter& p) {
 void TChart::drawToScreen() {
     const QSize s = size();
     if (s.isEmpty()) return;
-    const qreal ratio = devicePixelRatioF();
+    Buffers& b = buffers();
+    b.screenChanged.clear();
     if (!screenMatchesWidget()) {
-        screen_ = QImage((QSizeF(s) * ratio).toSize(), QImage::Format_RGB32);
-        screen_.setDevicePixelRatio(ratio);
+        screen_ = makeChartBuffer(s, devicePixelRatioF(), QImage::Format_RGB32);
+        noteCanvasPaint(screen_.rect());  // nothing of it is on the new image yet
+    } else if (!screen_.isDetached()) {
+        // Its pixels are written directly below: a copy somebody holds must
+        // keep the old ones.
+        screen_ = screen_.copy();
     }
     dirty_ = false;
     QPainter p(&screen_);
+    b.drawingScreen = true;
     try {
-        draw(p, s, SeriesSource::Buffered);
+        draw(p, s, SeriesSource::Screen);
     } catch (...) {
+        b.drawingScreen = false;
+        b.screenChanged.add(rect());
+        b.screenStale.add(rect());
         dirty_ = true;
         throw;
     }
+    b.drawingScreen = false;
 }
 
+// Only what this drawing changed goes to the window: the rest of the chart
+// there is already the screen image. A unit more all round, for the
+// screen's rounding of units to pixels.
 void TChart::Repaint() {
     if (!isVisible()) return;
     drawToScreen();
-    QWidget::repaint();
+    QRegion changed;
+    for (const QRect& r : buffers().screenChanged.within(rect())) changed += r.adjusted(-1, -1, 1, 1);
+    if (!changed.isEmpty()) QWidget::repaint(changed);
 }
 
 QImage TChart::RenderImage(qreal ratio) {
     const QSize s = size().expandedTo(QSize(1, 1));
-    QImage image((QSizeF(s) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
+    QImage image = makeChartBuffer(s, ratio, QImage::Format_RGB32);
     QPainter p(&image);
     draw(p, s, SeriesSource::Direct);
     return image;
 }
 
-void TChart::paintOutsideDrawing(const std::function<void(QPainter&)>& paint) {
+void TChart::paintOutsideDrawing(const std::function<void(QPainter&)>& paint, const QRect& bounds) {
     if (screen_.isNull()) return;
     {
         QPainter p(&screen_);
         paint(p);
     }
-    if (isVisible()) QWidget::repaint();
+    if (isVisible()) QWidget::repaint(bounds.adjusted(-1, -1, 1, 1).intersected(rect()));
 }
 
 bool TChart::screenMatchesWidget() const {

@@ -24,7 +24,11 @@ namespace gravitaria {
 
 class TChart;
 class TLineSeries;
+class PixelRects;    // changed units of a drawing (internal)
 struct ChartLayout;  // the layout of one drawing (internal)
+struct LayoutCache;  // the last layout and what it came from (internal)
+struct DataExtent;   // extent of the points (internal)
+struct FrameKey;     // what the frame image is drawn from (internal)
 
 enum class TPenStyle { Solid, Dash, Dot, Clear };
 enum class TBrushStyle { Solid, Clear };
@@ -195,8 +199,8 @@ private:
     TValuesOrder order_ = TValuesOrder::None;
     PointStore points_;
 
-    // Screen buffer of this series: what it drew into the plot clip of the
-    // last drawing, plus what was added since (drawn at the next drawing).
+    // Buffer of this series: what it drew into the plot clip of the last
+    // drawing, plus what was added since (drawn at the next drawing).
     struct Layer;
     std::shared_ptr<Layer> layer_;
     void noteAdded(std::size_t index);
@@ -278,7 +282,8 @@ public:
     // with the painter of that drawing's surface clipped to the plot and the
     // axes' layout of that drawing: what it paints lies under the series
     // and the axes, on screen, on the printed page and in the bitmap alike.
-    // A change of what it paints is shown after Invalidate().
+    // Its drawing is kept with the axes' between drawings: a change of what
+    // it paints is shown after Invalidate().
     std::function<void(QPainter&)> OnDrawUnderSeries;
     // A press of any button / every pointer movement over the control,
     // client pixels, whatever the shift keys.
@@ -299,8 +304,8 @@ public:
     // replaces the clipboard's contents; then redraws the screen.
     void CopyToClipboardBitmap();
 
-    // One complete drawing into a new client-sized image, the series drawn
-    // point by point rather than from the screen buffers: the reference the
+    // One complete drawing into a new client-sized image, everything drawn
+    // afresh rather than composed from the buffers: the reference the
     // buffered screen image must equal. `ratio` pixels per unit (the screen
     // image's devicePixelRatio() to compare with it).
     QImage RenderImage(qreal ratio = 1.0);
@@ -312,7 +317,8 @@ public:
     // toggles the series with CheckBoxes); empty when it has none.
     QRect LegendBox(int index) const;
 
-    // Marks the chart for drawing at the next paint event.
+    // Marks the chart for a drawing afresh at the next paint event, what is
+    // drawn under the series and the axes included.
     void Invalidate();
 
 protected:
@@ -330,15 +336,23 @@ private:
     friend class TLineSeries;
     friend class TChartAxis;
     using Layout = ChartLayout;
-    enum class SeriesSource { Buffered, Direct };
+    // Screen: composed from the buffers onto the screen image, where only
+    // the pixels that changed since the last screen drawing are copied.
+    // Buffered: the composed image drawn on another surface of the screen's
+    // pixels (or everything drawn directly on one of other pixels).
+    enum class SeriesSource { Screen, Buffered, Direct };
+    struct Buffers;  // chart_buffers.h
 
     std::unique_ptr<TChartAxis> bottom_;
     std::unique_ptr<TChartAxis> left_;
     std::vector<std::unique_ptr<TLineSeries>> series_;
     TCanvas canvas_;
     QImage screen_;
+    std::unique_ptr<Buffers> buffers_;
+    std::unique_ptr<LayoutCache> layoutCache_;
     bool drawing_ = false;
     bool dirty_ = true;
+    bool updateAsked_ = false;
 
     // Interaction state.
     enum class Drag { None, Zoom, Pan };
@@ -359,13 +373,32 @@ private:
     void draw(QPainter& p, QSize size, SeriesSource source);
     void drawToScreen();
     Layout computeLayout(QPainter& p, QSize size);
+    Layout computeLayout(QPainter& p, QSize size, const DataExtent& dx, const DataExtent& dy);
     void applyLayout(const Layout& l);
-    void drawSeriesBuffered(QPainter& p, const Layout& l);
+    // Marks the chart for drawing at the next paint event: the buffers see
+    // for themselves what changed (ranges, looks, points).
+    void noteChange();
+    // The frame, series and axes composed from the buffers (chart_buffers.cpp).
+    void drawBuffered(QPainter& p, const Layout& l, bool onScreen);
+    Buffers& buffers();
+    FrameKey frameKey(const Layout& l, qreal ratio) const;
+    // The canvas painted these units of the current surface.
+    void noteCanvasPaint(const QRect& bounds);
+    PixelRects updateSeriesLayer(TLineSeries& s, const Layout& l, qreal ratio);
+    const QImage* seriesImage(const TLineSeries& s) const;
+    // Everything drawn afresh, in the drawing order.
+    void drawDirect(QPainter& p, const Layout& l);
     void drawSeriesDirect(QPainter& p, const Layout& l);
+    // Background, title, legend, what is under the series, and the axes:
+    // everything but the series.
+    void drawFrame(QPainter& p, const Layout& l);
+    void drawUnderSeries(QPainter& p, const Layout& l);
     void drawAxes(QPainter& p, const Layout& l);
     void drawTitleAndLegend(QPainter& p, const Layout& l);
     void resetCanvasAndRunHook(QPainter& p);
-    void paintOutsideDrawing(const std::function<void(QPainter&)>& paint);
+    // Paints on the screen image between drawings; `bounds` holds every
+    // unit `paint` may touch, and only they are shown again.
+    void paintOutsideDrawing(const std::function<void(QPainter&)>& paint, const QRect& bounds);
     void finishZoom();
     void saveZoom();
 };

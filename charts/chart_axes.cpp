@@ -62,26 +62,36 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
     p.setFont(l.font);
-    const QFontMetrics fm = p.fontMetrics();
+    if (!layoutCache_) layoutCache_ = std::make_unique<LayoutCache>();
+    const TextMetrics fm(p.fontMetrics(), layoutCache_->widthsFor(p));
     const QRect& r = l.plot;
     const TChartAxis& xa = *bottom_;
     const TChartAxis& ya = *left_;
     const int axisX = r.left() - 1;    // left axis line, outside the plot
     const int axisY = r.bottom() + 1;  // bottom axis line, on the clip's last row
 
+    // Lines of one pen go in one call: each call of its own costs more
+    // than the line, and the pixels are the same.
+    std::vector<QLine> lines;
+    const auto drawBatch = [&] {
+        if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
+        lines.clear();
+    };
     if (xa.Grid.Visible) {
         p.setPen(axisPen(p, xa.Grid.Color, 1, xa.Grid.Style));
         for (double v : l.xLabels.values) {
             const int x = l.x.valueToPixel(v);
-            if (x >= r.left() && x <= r.right()) p.drawLine(x, r.top(), x, r.bottom());
+            if (x >= r.left() && x <= r.right()) lines.emplace_back(x, r.top(), x, r.bottom());
         }
+        drawBatch();
     }
     if (ya.Grid.Visible) {
         p.setPen(axisPen(p, ya.Grid.Color, 1, ya.Grid.Style));
         for (double v : l.yLabels.values) {
             const int y = l.y.valueToPixel(v);
-            if (y >= r.top() && y <= r.bottom()) p.drawLine(r.left(), y, r.right(), y);
+            if (y >= r.top() && y <= r.bottom()) lines.emplace_back(r.left(), y, r.right(), y);
         }
+        drawBatch();
     }
 
     const QColor black(0, 0, 0);
@@ -108,20 +118,21 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
     };
     for (double v : l.yLabels.values) {
         const int y = l.y.valueToPixel(v);
-        p.drawLine(axisX - kTick, y, axisX - 1, y);
+        lines.emplace_back(axisX - kTick, y, axisX - 1, y);
     }
     for (double v : minorValues(l.yLabels, ya.MinorTickCount, l.y.minimum, l.y.maximum)) {
         const int y = l.y.valueToPixel(v);
-        p.drawLine(axisX - kMinorTick, y, axisX - 1, y);
+        lines.emplace_back(axisX - kMinorTick, y, axisX - 1, y);
     }
     for (double v : l.xLabels.values) {
         const int x = l.x.valueToPixel(v);
-        p.drawLine(x, axisY + 1, x, axisY + kTick);
+        lines.emplace_back(x, axisY + 1, x, axisY + kTick);
     }
     for (double v : minorValues(l.xLabels, xa.MinorTickCount, l.x.minimum, l.x.maximum)) {
         const int x = l.x.valueToPixel(v);
-        p.drawLine(x, axisY + 1, x, axisY + kMinorTick);
+        lines.emplace_back(x, axisY + 1, x, axisY + kMinorTick);
     }
+    drawBatch();
 
     // Labels.
     const int fh = fm.height();

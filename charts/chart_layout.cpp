@@ -15,21 +15,6 @@ namespace gravitaria {
 namespace {
 
 
-struct Extent {
-    bool any = false;
-    double lo = 0;
-    double hi = 0;
-    void add(double v) {
-        if (!std::isfinite(v)) return;
-        if (!any) {
-            lo = hi = v;
-            any = true;
-        } else {
-            lo = std::min(lo, v);
-            hi = std::max(hi, v);
-        }
-    }
-};
 
 int labelDecimals(const QString& picture) {
     const int dot = picture.indexOf(QLatin1Char('.'));
@@ -46,8 +31,8 @@ int labelDecimals(const QString& picture) {
 
 // The range an axis shows in this drawing: its own, or for automatic ends
 // the data's, widened by the pixel offsets and rounded to label steps.
-std::pair<double, double> shownRange(const TChartAxis& axis, const Extent& data, int pixels,
-                                     const QFontMetrics& fm) {
+std::pair<double, double> shownRange(const TChartAxis& axis, const DataExtent& data, int pixels,
+                                     const TextMetrics& fm) {
     double lo = axis.Minimum();
     double hi = axis.Maximum();
     const bool autoMin = axis.Automatic || axis.AutomaticMinimum;
@@ -99,7 +84,29 @@ QPen chartPen(const QPainter& p, const QColor& colour, int width, Qt::PenStyle s
     return pen;
 }
 
-int maxTextWidth(const QFontMetrics& fm, const std::vector<QString>& texts) {
+int TextMetrics::horizontalAdvance(const QString& text) const {
+    if (!widths_) return fm_.horizontalAdvance(text);
+    const auto found = widths_->constFind(text);
+    if (found != widths_->constEnd()) return *found;
+    if (widths_->size() > 4096) widths_->clear();
+    const int w = fm_.horizontalAdvance(text);
+    widths_->insert(text, w);
+    return w;
+}
+
+QHash<QString, int>* LayoutCache::widthsFor(const QPainter& p) {
+    const int dpi = p.device() ? p.device()->logicalDpiX() * 10000 + p.device()->logicalDpiY() : 0;
+    const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1;
+    if (!(widthsFont == p.font()) || widthsDpi != dpi || widthsRatio != ratio) {
+        widths.clear();
+        widthsFont = p.font();
+        widthsDpi = dpi;
+        widthsRatio = ratio;
+    }
+    return &widths;
+}
+
+int maxTextWidth(const TextMetrics& fm, const std::vector<QString>& texts) {
     int w = 0;
     for (const QString& t : texts) w = std::max(w, fm.horizontalAdvance(t));
     return w;
@@ -113,7 +120,16 @@ QFont chartFont(const QFont& base) {
 
 QString axisLabelText(double v, const QString& picture) {
     if (!std::isfinite(v)) return {};
-    return QString::fromStdString(pictureText(v + 0.0, labelDecimals(picture), systemSeparators()));
+    // Remembered: the same label values come back drawing after drawing.
+    static QHash<QPair<double, QString>, QString> texts;
+    const QPair<double, QString> key(v + 0.0, picture);
+    const auto found = texts.constFind(key);
+    if (found != texts.constEnd()) return *found;
+    if (texts.size() > 4096) texts.clear();
+    const QString text =
+        QString::fromStdString(pictureText(v + 0.0, labelDecimals(picture), systemSeparators()));
+    texts.insert(key, text);
+    return text;
 }
 
 double niceStep(double minStep) {
@@ -153,7 +169,7 @@ AxisLabels axisLabels(double minimum, double maximum, int pixels, int labelSize,
 // The labels of an axis: their size along it is the text height, or for
 // flat labels on a horizontal axis the widest text, which depends on the
 // step chosen; widen until the widest label fits (a few rounds at most).
-AxisLabels fittedLabels(const TChartAxis& axis, const QFontMetrics& fm, double lo, double hi, int pixels) {
+AxisLabels fittedLabels(const TChartAxis& axis, const TextMetrics& fm, double lo, double hi, int pixels) {
     const bool alongWidth = axis.Horizontal() && axis.LabelsAngle % 180 == 0;
     int size = alongWidth ? std::max(fm.horizontalAdvance(axisLabelText(lo, axis.AxisValuesFormat)),
                                      fm.horizontalAdvance(axisLabelText(hi, axis.AxisValuesFormat)))
@@ -168,12 +184,83 @@ AxisLabels fittedLabels(const TChartAxis& axis, const QFontMetrics& fm, double l
     return labels;
 }
 
+namespace {
+
+LayoutInputs::AxisInputs axisInputs(const TChartAxis& a, const DataExtent& data) {
+    LayoutInputs::AxisInputs in;
+    in.minimum = a.Minimum();
+    in.maximum = a.Maximum();
+    in.automatic = a.Automatic;
+    in.automaticMinimum = a.AutomaticMinimum;
+    in.automaticMaximum = a.AutomaticMaximum;
+    in.minimumOffset = a.MinimumOffset;
+    in.maximumOffset = a.MaximumOffset;
+    in.minimumRound = a.MinimumRound;
+    in.maximumRound = a.MaximumRound;
+    in.format = a.AxisValuesFormat;
+    in.labelsAngle = a.LabelsAngle;
+    in.labelsSeparation = a.LabelsSeparation;
+    in.labelsVisible = a.LabelsVisible;
+    in.title = a.Title;
+    in.dataAny = data.any;
+    in.dataLo = data.lo;
+    in.dataHi = data.hi;
+    return in;
+}
+
+}  // namespace
+
 ChartLayout TChart::computeLayout(QPainter& p, QSize size) {
+    const QFont font = chartFont(this->font());
+    p.setFont(font);
+    const TChartAxis& xa = *bottom_;
+    const TChartAxis& ya = *left_;
+    DataExtent dx, dy;
+    if (xa.Automatic || xa.AutomaticMinimum || xa.AutomaticMaximum || ya.Automatic ||
+        ya.AutomaticMinimum || ya.AutomaticMaximum) {
+        for (const auto& s : series_) {
+            if (!s->Active()) continue;
+            s->points_.forEach([&](const PointStore::Point& pt) {
+                dx.add(pt.x);
+                dy.add(pt.y);
+            });
+        }
+    }
+    LayoutInputs in;
+    in.size = size;
+    in.font = font;
+    in.logicalDpiX = p.device() ? p.device()->logicalDpiX() : 0;
+    in.logicalDpiY = p.device() ? p.device()->logicalDpiY() : 0;
+    in.pixelRatio = p.device() ? p.device()->devicePixelRatioF() : 1;
+    in.margins[0] = MarginLeft;
+    in.margins[1] = MarginTop;
+    in.margins[2] = MarginRight;
+    in.margins[3] = MarginBottom;
+    in.marginPixels = MarginUnits == TMarginUnits::Pixels;
+    in.titleVisible = Title.Visible;
+    in.titleText = Title.Text;
+    in.legendVisible = Legend.Visible;
+    in.legendCheckBoxes = Legend.CheckBoxes;
+    in.legendSymbolWidth = Legend.SymbolWidth;
+    for (const auto& s : series_) in.series.push_back({s->ShowInLegend, s->Title});
+    in.bottom = axisInputs(xa, dx);
+    in.left = axisInputs(ya, dy);
+    if (!layoutCache_) layoutCache_ = std::make_unique<LayoutCache>();
+    if (layoutCache_->valid && layoutCache_->inputs == in) return layoutCache_->layout;
+    layoutCache_->valid = false;
+    Layout l = computeLayout(p, size, dx, dy);
+    layoutCache_->inputs = std::move(in);
+    layoutCache_->layout = l;
+    layoutCache_->valid = true;
+    return l;
+}
+
+ChartLayout TChart::computeLayout(QPainter& p, QSize size, const DataExtent& dx, const DataExtent& dy) {
     Layout l;
     l.size = size;
     l.font = chartFont(font());
     p.setFont(l.font);
-    const QFontMetrics fm = p.fontMetrics();
+    const TextMetrics fm(p.fontMetrics(), layoutCache_->widthsFor(p));
     const int w = size.width();
     const int h = size.height();
     const bool px = MarginUnits == TMarginUnits::Pixels;
@@ -231,17 +318,6 @@ ChartLayout TChart::computeLayout(QPainter& p, QSize size) {
     const int bottomTitleH = xa.Title.isEmpty() ? 0 : fm.height() + 2;
     const bool xRotated = xa.LabelsAngle % 180 != 0;
 
-    Extent dx, dy;
-    if (xa.Automatic || xa.AutomaticMinimum || xa.AutomaticMaximum || ya.Automatic ||
-        ya.AutomaticMinimum || ya.AutomaticMaximum) {
-        for (const auto& s : series_) {
-            if (!s->Active()) continue;
-            s->points_.forEach([&](const PointStore::Point& pt) {
-                dx.add(pt.x);
-                dy.add(pt.y);
-            });
-        }
-    }
 
     // The label bands depend on the labels, which depend on the plot's size:
     // a few passes settle them (the result is the same for the same inputs).

@@ -3,10 +3,14 @@
 // drawing order that share it.
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "axis_mapping.h"
@@ -19,13 +23,31 @@ inline constexpr int kMinorTick = 2;
 inline constexpr int kLabelGap = 2;    // between a tick and its label
 inline constexpr int kCheckSize = 10;  // legend check box side
 
+// The font metrics of a drawing, with the widths of texts remembered from
+// drawing to drawing: the same labels come back each time, and measuring a
+// text shapes it anew.
+class TextMetrics {
+public:
+    TextMetrics(const QFontMetrics& fm, QHash<QString, int>* widths) : fm_(fm), widths_(widths) {}
+    // Measuring afresh each time.
+    TextMetrics(const QFontMetrics& fm) : fm_(fm), widths_(nullptr) {}  // NOLINT: a plain conversion
+    int height() const { return fm_.height(); }
+    int horizontalAdvance(const QString& text) const;
+
+private:
+    QFontMetrics fm_;
+    QHash<QString, int>* widths_;
+};
+
 // The widest of the texts, pixels.
-int maxTextWidth(const QFontMetrics& fm, const std::vector<QString>& texts);
+int maxTextWidth(const TextMetrics& fm, const std::vector<QString>& texts);
 
 struct AxisLabels {
     double step = 0;                 // 0: no labels
     std::vector<double> values;      // label values inside the range
     std::vector<QString> texts;
+
+    bool operator==(const AxisLabels&) const = default;
 };
 
 struct LegendEntry {
@@ -34,6 +56,8 @@ struct LegendEntry {
     QRect check;     // check box, empty without CheckBoxes
     QRect symbol;
     QRect text;
+
+    bool operator==(const LegendEntry&) const = default;
 };
 
 struct ChartLayout {
@@ -49,6 +73,80 @@ struct ChartLayout {
     QRect bottomTitleRect;
     QRect leftTitleRect;
     std::vector<LegendEntry> legend;
+};
+
+// The extent of the finite values added.
+struct DataExtent {
+    bool any = false;
+    double lo = 0;
+    double hi = 0;
+    void add(double v) {
+        if (!std::isfinite(v)) return;
+        if (!any) {
+            lo = hi = v;
+            any = true;
+        } else {
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    }
+};
+
+// What a layout is computed from besides the surface's font metrics (its
+// resolution and pixel ratio stand for them): the same inputs give the same layout, so a
+// drawing reuses the last one instead of measuring every label again.
+struct LayoutInputs {
+    QSize size;
+    QFont font;
+    int logicalDpiX = 0;
+    int logicalDpiY = 0;
+    qreal pixelRatio = 1;
+    int margins[4] = {0, 0, 0, 0};
+    bool marginPixels = false;
+    bool titleVisible = false;
+    QStringList titleText;
+    bool legendVisible = false;
+    bool legendCheckBoxes = false;
+    int legendSymbolWidth = 0;
+    struct SeriesInputs {
+        bool showInLegend = false;
+        QString title;
+        bool operator==(const SeriesInputs&) const = default;
+    };
+    std::vector<SeriesInputs> series;
+    struct AxisInputs {
+        double minimum = 0;
+        double maximum = 0;
+        bool automatic = false, automaticMinimum = false, automaticMaximum = false;
+        int minimumOffset = 0, maximumOffset = 0;
+        bool minimumRound = false, maximumRound = false;
+        QString format;
+        int labelsAngle = 0;
+        int labelsSeparation = 0;
+        bool labelsVisible = false;
+        QString title;
+        // The data's extent along the axis when an end is automatic.
+        bool dataAny = false;
+        double dataLo = 0, dataHi = 0;
+        bool operator==(const AxisInputs&) const = default;
+    };
+    AxisInputs bottom;
+    AxisInputs left;
+
+    bool operator==(const LayoutInputs&) const = default;
+};
+
+struct LayoutCache {
+    LayoutInputs inputs;
+    ChartLayout layout;
+    bool valid = false;
+    // Text widths in this font at this resolution.
+    QFont widthsFont;
+    int widthsDpi = 0;
+    qreal widthsRatio = 1;
+    QHash<QString, int> widths;
+    // The widths cache for the painter's font and resolution.
+    QHash<QString, int>* widthsFor(const QPainter& p);
 };
 
 // A line pen. One pixel wide lines are cosmetic on unscaled surfaces (the
@@ -73,6 +171,6 @@ AxisLabels axisLabels(double minimum, double maximum, int pixels, int labelSize,
 
 // The labels `axis` shows for lo..hi over `pixels` pixels, spaced for the
 // widest of them.
-AxisLabels fittedLabels(const TChartAxis& axis, const QFontMetrics& fm, double lo, double hi, int pixels);
+AxisLabels fittedLabels(const TChartAxis& axis, const TextMetrics& fm, double lo, double hi, int pixels);
 
 }  // namespace gravitaria

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "chart.h"
+#include "chart_buffers.h"
 #include "errors.h"
 
 namespace gravitaria {
@@ -51,7 +52,7 @@ void TChart::Print() {
     // A trial drawing first, on a bitmap: a drawing that fails must leave no
     // job behind, and a started job cannot be withdrawn on every system.
     try {
-        QImage trial(chartSize, QImage::Format_RGB32);
+        QImage trial = makeChartBuffer(chartSize, 1.0, QImage::Format_RGB32);
         QPainter t(&trial);
         draw(t, chartSize, SeriesSource::Buffered);
     } catch (...) {
@@ -84,7 +85,7 @@ void TChart::Print() {
 }
 
 void TChart::CopyToClipboardBitmap() {
-    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage image = makeChartBuffer(size(), 1.0, QImage::Format_RGB32);
     {
         QPainter p(&image);
         draw(p, image.size(), SeriesSource::Buffered);

@@ -1,11 +1,12 @@
 // Series: points, value lists, and drawing them, either directly or through
-// a per-series screen buffer that only draws what was added since the last
+// a per-series buffer that only draws what was added since the last
 // drawing. Both use the same shape drawing, so the buffered screen image is
 // pixel for pixel the direct one.
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 
+#include "chart_buffers.h"
 #include "chart_layout.h"
 #include "errors.h"
 
@@ -41,9 +42,11 @@ LayerKey keyOf(const TLineSeries& s, const ChartLayout& l) {
 
 // Draws the shapes of `points` (in order) for series `s`. `before`, when
 // given, is the point preceding the first one: its segment is drawn too.
-// Lines first, then markers, as in a complete drawing of the series.
+// Lines first, then markers, as in a complete drawing of the series. Adds
+// to `changed` (when given) rectangles holding every unit drawn.
 void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
-                const std::vector<QPoint>& pixels, const QPoint* before) {
+                const std::vector<QPoint>& pixels, const QPoint* before,
+                PixelRects* changed = nullptr) {
     if (pixels.empty()) return;
     p.setRenderHint(QPainter::Antialiasing, false);
     if (s.LinePen.Visible) {
@@ -51,8 +54,13 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
         std::vector<QLine> segments;
         segments.reserve(std::min<std::size_t>(pixels.size(), 4096));
         QPoint prev = before ? *before : pixels.front();
+        const int reachOfPen = std::max(1, s.LinePen.Width) + 2;
         for (std::size_t i = before ? 0 : 1; i < pixels.size(); ++i) {
             segments.emplace_back(prev, pixels[i]);
+            if (changed) {
+                changed->add(QRect(prev, pixels[i]).normalized().adjusted(-reachOfPen, -reachOfPen,
+                                                                         reachOfPen, reachOfPen));
+            }
             prev = pixels[i];
             if (segments.size() == 4096) {
                 p.drawLines(segments.data(), static_cast<int>(segments.size()));
@@ -66,6 +74,10 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
     const int vs = std::max(0, s.Pointer.VertSize);
     // Markers whose centre lies this far outside the clip cannot touch it.
     const QRect reach = l.clip.adjusted(-hs - 2, -vs - 2, hs + 2, vs + 2);
+    // Every unit a marker at c can touch, outline included.
+    const auto markerBox = [hs, vs](const QPoint& c) {
+        return QRect(c.x() - hs - 2, c.y() - vs - 2, 2 * hs + 5, 2 * vs + 5);
+    };
     p.setPen(chartPen(p, s.Pointer.PenColor, 1, Qt::SolidLine));
     if (s.Pointer.Style == TPointerStyle::Cross) {
         // A cross is pen only, so drawing it twice at one pixel changes
@@ -82,6 +94,7 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
                 if (seen[cell]) continue;
                 seen[cell] = true;
             }
+            if (changed) changed->add(markerBox(c));
             lines.emplace_back(c.x() - hs, c.y(), c.x() + hs, c.y());
             lines.emplace_back(c.x(), c.y() - vs, c.x(), c.y() + vs);
             if (lines.size() >= 4096) {
@@ -95,6 +108,7 @@ void drawShapes(QPainter& p, const TLineSeries& s, const ChartLayout& l,
     p.setBrush(s.SeriesColor);
     for (const QPoint& c : pixels) {
         if (!reach.contains(c)) continue;
+        if (changed) changed->add(markerBox(c));
         const QRect box(c.x() - hs, c.y() - vs, 2 * hs, 2 * vs);
         if (s.Pointer.Style == TPointerStyle::Circle) {
             p.drawEllipse(box);
@@ -123,6 +137,8 @@ std::vector<QPoint> pixelsOf(const TLineSeries& s, const ChartLayout& l) {
 
 struct TLineSeries::Layer {
     QImage image;           // the chart's pixels, transparent where nothing is drawn
+    PixelRects drawn;       // where the image may hold pixels, units
+    bool composed = false;  // whether the composed image shows it
     LayerKey key;
     bool valid = false;     // false: redraw every point at the next drawing
     std::vector<PointStore::Point> pending;   // added since the last drawing
@@ -150,7 +166,7 @@ void TLineSeries::SetActive(bool on) {
     if (on == active_) return;
     active_ = on;
     noteRebuild();
-    chart_.Invalidate();
+    chart_.noteChange();
 }
 
 void TLineSeries::SetXOrder(TValuesOrder order) { order_ = order; }
@@ -159,7 +175,7 @@ int TLineSeries::AddXY(double x, double y) {
     const std::size_t index = order_ == TValuesOrder::Ascending ? points_.insertAscending(x, y)
                                                                 : points_.append(x, y);
     noteAdded(index);
-    chart_.Invalidate();
+    chart_.noteChange();
     return static_cast<int>(index);
 }
 
@@ -167,16 +183,16 @@ void TLineSeries::Delete(int index) {
     if (index < 0 || index >= Count()) throw RangeError();
     points_.erase(static_cast<std::size_t>(index));
     noteRebuild();
-    chart_.Invalidate();
+    chart_.noteChange();
 }
 
 void TLineSeries::Clear() {
     points_.clear();
     noteRebuild();
-    chart_.Invalidate();
+    chart_.noteChange();
 }
 
-void TLineSeries::RefreshSeries() { chart_.Invalidate(); }
+void TLineSeries::RefreshSeries() { chart_.noteChange(); }
 
 TChartAxis& TLineSeries::GetHorizAxis() { return chart_.BottomAxis(); }
 TChartAxis& TLineSeries::GetVertAxis() { return chart_.LeftAxis(); }
@@ -230,52 +246,69 @@ void TChart::drawSeriesDirect(QPainter& p, const Layout& l) {
     p.restore();
 }
 
-// The buffers have the pixels of the screen image they are drawn for: the
-// chart's size at its device pixel ratio, the series clipped as in a
-// complete drawing, so that composing them at the origin gives the complete
-// drawing's pixels at any ratio, 125 % included. A target of another ratio
-// (the clipboard bitmap or the print's trial drawing on a scaled screen)
-// gets the series drawn directly, and the buffers stay as they are.
-void TChart::drawSeriesBuffered(QPainter& p, const Layout& l) {
-    const qreal ratio = p.device()->devicePixelRatioF();
-    if (ratio != devicePixelRatioF()) {
-        drawSeriesDirect(p, l);
-        return;
+// Brings the series' buffer up to date with its points and returns the
+// units whose composition changes: what it drew, what it erased, and all of
+// it when it comes into or goes out of the composition. The buffer has the
+// screen image's pixels (chart_buffers.h), the series clipped as in a
+// complete drawing.
+PixelRects TChart::updateSeriesLayer(TLineSeries& s, const Layout& l, qreal ratio) {
+    if (!s.layer_) s.layer_ = std::make_shared<TLineSeries::Layer>();
+    TLineSeries::Layer& layer = *s.layer_;
+    PixelRects changed;
+    if (!s.Active()) {
+        if (layer.composed) changed.add(layer.drawn);
+        layer.composed = false;
+        return changed;
     }
-    const QSize pixels = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
-    for (const auto& sp : series_) {
-        TLineSeries& s = *sp;
-        if (!s.Active()) continue;
-        if (!s.layer_) s.layer_ = std::make_shared<TLineSeries::Layer>();
-        TLineSeries::Layer& layer = *s.layer_;
-        const LayerKey key = keyOf(s, l);
-        const bool sameImage = layer.image.size() == pixels && layer.image.devicePixelRatio() == ratio;
-        if (!layer.valid || !(layer.key == key) || !sameImage) {
-            if (!sameImage) {
-                layer.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-                layer.image.setDevicePixelRatio(ratio);
-            }
+    const LayerKey key = keyOf(s, l);
+    const bool sameImage = !layer.image.isNull() && layer.image.devicePixelRatio() == ratio &&
+                           layer.image.size() == (QSizeF(l.size) * ratio).toSize();
+    if (!layer.valid || !(layer.key == key) || !sameImage) {
+        if (!sameImage) {
+            layer.image = makeChartBuffer(l.size, ratio, QImage::Format_ARGB32_Premultiplied);
             layer.image.fill(Qt::transparent);
-            QPainter lp(&layer.image);
-            lp.setClipRect(l.clip);
-            drawShapes(lp, s, l, pixelsOf(s, l), nullptr);
-            layer.key = key;
-            layer.valid = true;
-            layer.pending.clear();
-        } else if (!layer.pending.empty()) {
-            std::vector<QPoint> points;
-            points.reserve(layer.pending.size());
-            for (const PointStore::Point& pt : layer.pending) {
-                points.emplace_back(l.x.valueToPixel(pt.x), l.y.valueToPixel(pt.y));
+        } else {
+            // Only what was drawn needs erasing.
+            for (const QRect& r : layer.drawn.within(QRect(QPoint(0, 0), l.size))) {
+                const QRect pixels = devicePixelRect(r, layer.image);
+                for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                    std::fill_n(reinterpret_cast<QRgb*>(layer.image.scanLine(y)) + pixels.left(),
+                                pixels.width(), QRgb(0));
+                }
             }
-            const QPoint before(l.x.valueToPixel(layer.before.x), l.y.valueToPixel(layer.before.y));
-            QPainter lp(&layer.image);
-            lp.setClipRect(l.clip);
-            drawShapes(lp, s, l, points, layer.pendingHasBefore ? &before : nullptr);
-            layer.pending.clear();
         }
-        p.drawImage(QPoint(0, 0), layer.image);
+        if (layer.composed) changed.add(layer.drawn);
+        layer.drawn.clear();
+        QPainter lp(&layer.image);
+        lp.setClipRect(l.clip);
+        drawShapes(lp, s, l, pixelsOf(s, l), nullptr, &layer.drawn);
+        changed.add(layer.drawn);
+        layer.key = key;
+        layer.valid = true;
+        layer.pending.clear();
+    } else if (!layer.pending.empty()) {
+        std::vector<QPoint> pixels;
+        pixels.reserve(layer.pending.size());
+        for (const PointStore::Point& pt : layer.pending) {
+            pixels.emplace_back(l.x.valueToPixel(pt.x), l.y.valueToPixel(pt.y));
+        }
+        const QPoint before(l.x.valueToPixel(layer.before.x), l.y.valueToPixel(layer.before.y));
+        PixelRects added;
+        QPainter lp(&layer.image);
+        lp.setClipRect(l.clip);
+        drawShapes(lp, s, l, pixels, layer.pendingHasBefore ? &before : nullptr, &added);
+        layer.drawn.add(added);
+        changed.add(added);
+        layer.pending.clear();
     }
+    if (!layer.composed) changed.add(layer.drawn);
+    layer.composed = true;
+    return changed;
+}
+
+const QImage* TChart::seriesImage(const TLineSeries& s) const {
+    if (!s.Active() || !s.layer_ || s.layer_->image.isNull()) return nullptr;
+    return &s.layer_->image;
 }
 
 }  // namespace gravitaria
