@@ -393,7 +393,22 @@ private:
     // everything but the series.
     void drawFrame(QPainter& p, const Layout& l);
     void drawUnderSeries(QPainter& p, const Layout& l);
-    void drawAxes(QPainter& p, const Layout& l);
+    enum AxesPart : unsigned {
+        AxesGridAndLines = 1,
+        AxesLeftTicks = 2,
+        AxesBottomTicks = 4,
+        AxesLeftLabels = 8,
+        AxesBottomLabels = 16,
+        AxesTitles = 32,
+        AxesAll = 63,
+    };
+    void drawAxes(QPainter& p, const Layout& l, unsigned parts = AxesAll);
+    // Where the bottom axis' ticks and flat labels are drawn, with room for
+    // their ink.
+    QRect bottomLabelBand(const Layout& l) const;
+    // The screen drawn when only the bottom axis moved since the last
+    // drawing (chart_buffers.cpp); false when that does not apply.
+    bool drawMovedAlongBottom(QPainter& p, const Layout& l, const FrameKey& key);
     void drawTitleAndLegend(QPainter& p, const Layout& l);
     void resetCanvasAndRunHook(QPainter& p);
     // Paints on the screen image between drawings; `bounds` holds every

@@ -58,7 +58,9 @@ void TChart::drawTitleAndLegend(QPainter& p, const Layout& l) {
     }
 }
 
-void TChart::drawAxes(QPainter& p, const Layout& l) {
+// The parts in their fixed order: grid and axis lines, ticks (left axis,
+// then bottom), labels (left, then bottom), titles.
+void TChart::drawAxes(QPainter& p, const Layout& l, unsigned parts) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
     p.setFont(l.font);
@@ -69,6 +71,7 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
     const TChartAxis& ya = *left_;
     const int axisX = r.left() - 1;    // left axis line, outside the plot
     const int axisY = r.bottom() + 1;  // bottom axis line, on the clip's last row
+    const QColor black(0, 0, 0);
 
     // Lines of one pen go in one call: each call of its own costs more
     // than the line, and the pixels are the same.
@@ -77,28 +80,28 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
         if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
         lines.clear();
     };
-    if (xa.Grid.Visible) {
-        p.setPen(axisPen(p, xa.Grid.Color, 1, xa.Grid.Style));
-        for (double v : l.xLabels.values) {
-            const int x = l.x.valueToPixel(v);
-            if (x >= r.left() && x <= r.right()) lines.emplace_back(x, r.top(), x, r.bottom());
+    if (parts & AxesGridAndLines) {
+        if (xa.Grid.Visible) {
+            p.setPen(axisPen(p, xa.Grid.Color, 1, xa.Grid.Style));
+            for (double v : l.xLabels.values) {
+                const int x = l.x.valueToPixel(v);
+                if (x >= r.left() && x <= r.right()) lines.emplace_back(x, r.top(), x, r.bottom());
+            }
+            drawBatch();
         }
-        drawBatch();
-    }
-    if (ya.Grid.Visible) {
-        p.setPen(axisPen(p, ya.Grid.Color, 1, ya.Grid.Style));
-        for (double v : l.yLabels.values) {
-            const int y = l.y.valueToPixel(v);
-            if (y >= r.top() && y <= r.bottom()) lines.emplace_back(r.left(), y, r.right(), y);
+        if (ya.Grid.Visible) {
+            p.setPen(axisPen(p, ya.Grid.Color, 1, ya.Grid.Style));
+            for (double v : l.yLabels.values) {
+                const int y = l.y.valueToPixel(v);
+                if (y >= r.top() && y <= r.bottom()) lines.emplace_back(r.left(), y, r.right(), y);
+            }
+            drawBatch();
         }
-        drawBatch();
+        p.setPen(axisPen(p, black, ya.Axis.Width, TPenStyle::Solid));
+        p.drawLine(axisX, r.top(), axisX, axisY);
+        p.setPen(axisPen(p, black, xa.Axis.Width, TPenStyle::Solid));
+        p.drawLine(axisX, axisY, r.right(), axisY);
     }
-
-    const QColor black(0, 0, 0);
-    p.setPen(axisPen(p, black, ya.Axis.Width, TPenStyle::Solid));
-    p.drawLine(axisX, r.top(), axisX, axisY);
-    p.setPen(axisPen(p, black, xa.Axis.Width, TPenStyle::Solid));
-    p.drawLine(axisX, axisY, r.right(), axisY);
 
     // Ticks: major at the labels, minor ones evenly between them (also in
     // the part steps before the first and after the last label).
@@ -116,51 +119,60 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
         }
         return out;
     };
-    for (double v : l.yLabels.values) {
-        const int y = l.y.valueToPixel(v);
-        lines.emplace_back(axisX - kTick, y, axisX - 1, y);
+    if (parts & AxesLeftTicks) {
+        for (double v : l.yLabels.values) {
+            const int y = l.y.valueToPixel(v);
+            lines.emplace_back(axisX - kTick, y, axisX - 1, y);
+        }
+        for (double v : minorValues(l.yLabels, ya.MinorTickCount, l.y.minimum, l.y.maximum)) {
+            const int y = l.y.valueToPixel(v);
+            lines.emplace_back(axisX - kMinorTick, y, axisX - 1, y);
+        }
     }
-    for (double v : minorValues(l.yLabels, ya.MinorTickCount, l.y.minimum, l.y.maximum)) {
-        const int y = l.y.valueToPixel(v);
-        lines.emplace_back(axisX - kMinorTick, y, axisX - 1, y);
-    }
-    for (double v : l.xLabels.values) {
-        const int x = l.x.valueToPixel(v);
-        lines.emplace_back(x, axisY + 1, x, axisY + kTick);
-    }
-    for (double v : minorValues(l.xLabels, xa.MinorTickCount, l.x.minimum, l.x.maximum)) {
-        const int x = l.x.valueToPixel(v);
-        lines.emplace_back(x, axisY + 1, x, axisY + kMinorTick);
+    if (parts & AxesBottomTicks) {
+        for (double v : l.xLabels.values) {
+            const int x = l.x.valueToPixel(v);
+            lines.emplace_back(x, axisY + 1, x, axisY + kTick);
+        }
+        for (double v : minorValues(l.xLabels, xa.MinorTickCount, l.x.minimum, l.x.maximum)) {
+            const int x = l.x.valueToPixel(v);
+            lines.emplace_back(x, axisY + 1, x, axisY + kMinorTick);
+        }
     }
     drawBatch();
 
     // Labels.
     const int fh = fm.height();
-    const int yTextW = maxTextWidth(fm, l.yLabels.texts);
-    for (std::size_t i = 0; i < l.yLabels.values.size(); ++i) {
-        const int y = l.y.valueToPixel(l.yLabels.values[i]);
-        const QRect box(axisX - kTick - kLabelGap - yTextW, y - fh / 2, yTextW, fh);
-        p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, l.yLabels.texts[i]);
+    if (parts & AxesLeftLabels) {
+        const int yTextW = maxTextWidth(fm, l.yLabels.texts);
+        for (std::size_t i = 0; i < l.yLabels.values.size(); ++i) {
+            const int y = l.y.valueToPixel(l.yLabels.values[i]);
+            const QRect box(axisX - kTick - kLabelGap - yTextW, y - fh / 2, yTextW, fh);
+            p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, l.yLabels.texts[i]);
+        }
     }
-    const bool rotated = xa.LabelsAngle % 180 != 0;
-    const int xTextW = maxTextWidth(fm, l.xLabels.texts);
-    for (std::size_t i = 0; i < l.xLabels.values.size(); ++i) {
-        const int x = l.x.valueToPixel(l.xLabels.values[i]);
-        const int top = axisY + kTick + kLabelGap;
-        if (rotated) {
-            p.save();
-            p.translate(x, top);
-            p.rotate(-90);  // reads upwards, its end next to the axis
-            p.drawText(QRect(-xTextW, -fh / 2, xTextW, fh), Qt::AlignRight | Qt::AlignVCenter,
-                       l.xLabels.texts[i]);
-            p.restore();
-        } else {
-            const int tw = fm.horizontalAdvance(l.xLabels.texts[i]);
-            p.drawText(QRect(x - tw / 2, top, tw, fh), Qt::AlignHCenter | Qt::AlignTop,
-                       l.xLabels.texts[i]);
+    if (parts & AxesBottomLabels) {
+        const bool rotated = xa.LabelsAngle % 180 != 0;
+        const int xTextW = maxTextWidth(fm, l.xLabels.texts);
+        for (std::size_t i = 0; i < l.xLabels.values.size(); ++i) {
+            const int x = l.x.valueToPixel(l.xLabels.values[i]);
+            const int top = axisY + kTick + kLabelGap;
+            if (rotated) {
+                p.save();
+                p.translate(x, top);
+                p.rotate(-90);  // reads upwards, its end next to the axis
+                p.drawText(QRect(-xTextW, -fh / 2, xTextW, fh), Qt::AlignRight | Qt::AlignVCenter,
+                           l.xLabels.texts[i]);
+                p.restore();
+            } else {
+                const int tw = fm.horizontalAdvance(l.xLabels.texts[i]);
+                p.drawText(QRect(x - tw / 2, top, tw, fh), Qt::AlignHCenter | Qt::AlignTop,
+                           l.xLabels.texts[i]);
+            }
         }
     }
 
+    if (!(parts & AxesTitles)) return;
     if (!l.bottomTitleRect.isEmpty()) {
         p.drawText(l.bottomTitleRect, Qt::AlignHCenter | Qt::AlignVCenter, xa.Title);
     }
@@ -172,6 +184,14 @@ void TChart::drawAxes(QPainter& p, const Layout& l) {
         p.drawText(QRect(0, 0, t.height(), t.width()), Qt::AlignHCenter | Qt::AlignVCenter, ya.Title);
         p.restore();
     }
+}
+
+// Flat labels: a line of text under the ticks, and a little more for ink
+// that reaches past the font's cell.
+QRect TChart::bottomLabelBand(const Layout& l) const {
+    const int axisY = l.plot.bottom() + 1;
+    const int depth = kTick + kLabelGap + QFontMetrics(l.font).height() + 3;
+    return QRect(0, axisY, l.size.width(), depth);
 }
 
 }  // namespace gravitaria

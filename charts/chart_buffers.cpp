@@ -137,7 +137,50 @@ TChart::Buffers& TChart::buffers() {
 void TChart::noteCanvasPaint(const QRect& bounds) {
     Buffers& b = buffers();
     b.screenStale.add(bounds);
+    b.canvasPainted.add(bounds);
     if (b.drawingScreen) b.screenChanged.add(bounds);
+}
+
+// The frame's pixels in the order of a complete drawing: the background,
+// title, legend, left ticks, left labels and titles lie apart from the plot
+// and the bottom axis, so they may come first. Not with what is drawn under
+// the series, nor with rotated bottom labels (which may reach far).
+bool TChart::drawMovedAlongBottom(QPainter& p, const Layout& l, const FrameKey& key) {
+    if (OnDrawUnderSeries || bottom_->LabelsAngle % 180 != 0) return false;
+    Buffers& b = buffers();
+    FrameKey still = key;
+    still.x = {};
+    still.xLabels = {};
+    const QRect whole(QPoint(0, 0), l.size);
+    const bool sameStill = b.stillValid && !b.frameInvalidated && b.stillKey == still;
+    if (!sameStill) {
+        const qreal ratio = key.ratio;
+        if (b.still.size() != (QSizeF(l.size) * ratio).toSize() || b.still.devicePixelRatio() != ratio)
+            b.still = makeChartBuffer(l.size, ratio, QImage::Format_RGB32);
+        QPainter sp(&b.still);
+        sp.setRenderHint(QPainter::Antialiasing, false);
+        sp.fillRect(whole, Color);
+        drawTitleAndLegend(sp, l);
+        drawAxes(sp, l, AxesLeftTicks | AxesLeftLabels | AxesTitles);
+        b.stillKey = std::move(still);
+        b.stillValid = true;
+    }
+    // What moves: the plot's clip and the bottom axis' band, across the
+    // whole width; everything when the screen holds something else.
+    QRect moving = l.clip.united(bottomLabelBand(l));
+    moving.setLeft(0);
+    moving.setRight(l.size.width() - 1);
+    PixelRects area;
+    area.add(sameStill && b.lastMoved ? moving : whole);
+    area.add(b.canvasPainted);
+    for (const QRect& r : area.within(whole)) {
+        copyPixels(screen_, b.still, devicePixelRect(r, screen_), PixelBlend::Replace);
+        b.screenChanged.add(r);
+    }
+    drawSeriesDirect(p, l);
+    drawAxes(p, l, AxesGridAndLines | AxesBottomTicks | AxesBottomLabels);
+    b.lastMoved = true;
+    return true;
 }
 
 void TChart::drawBuffered(QPainter& p, const Layout& l, bool onScreen) {
@@ -158,13 +201,20 @@ void TChart::drawBuffered(QPainter& p, const Layout& l, bool onScreen) {
         b.lastScreenFrameChanged = changedSinceLast;
         if (changedSinceLast) b.lastScreenKey = key;
         if (direct) {
-            drawDirect(p, l);
+            const bool moved = drawMovedAlongBottom(p, l, key);
+            if (!moved) {
+                drawDirect(p, l);
+                b.screenChanged.add(whole);
+            }
+            b.lastMoved = moved;
+            b.canvasPainted.clear();
             b.valid = false;  // composed afresh once the frame holds still
             b.frameInvalidated = false;
             b.screenStale.add(whole);
-            b.screenChanged.add(whole);
             return;
         }
+        b.lastMoved = false;
+        b.canvasPainted.clear();
     }
 
     PixelRects changed;

@@ -21,7 +21,9 @@
 // screen image and runs the after-draw hook. While the frame changes with
 // every drawing (automatic axes following the points of a run), the screen
 // is drawn directly instead: buffers thrown away at once would only cost
-// more.
+// more. When only the bottom axis moves, what does not move with it is
+// kept as one more image (`still`), and only the plot and the bottom axis
+// are drawn over it.
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -127,6 +129,18 @@ struct TChart::Buffers {
     // the one before.
     FrameKey lastScreenKey;
     bool lastScreenFrameChanged = false;
+
+    // While only the bottom axis moves (a time axis following the points),
+    // the frame without what moves with it: background, title, legend, the
+    // left axis' ticks and labels, the titles. RGB32.
+    QImage still;
+    FrameKey stillKey;  // the frame's key with the bottom axis' range left out
+    bool stillValid = false;
+    // The last screen drawing was drawn over `still`.
+    bool lastMoved = false;
+    // What the canvas painted on the screen image since the last screen
+    // drawing.
+    PixelRects canvasPainted;
 };
 
 }  // namespace gravitaria
