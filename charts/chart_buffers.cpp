@@ -101,21 +101,11 @@ FrameKey::AxisLook axisLook(const TChartAxis& a) {
 
 FrameKey TChart::frameKey(const Layout& l, qreal ratio) const {
     FrameKey key;
-    key.size = l.size;
+    key.layout = l;
     key.ratio = ratio;
     key.color = Color.rgb();
-    key.font = l.font;
-    key.plot = l.plot;
-    key.x = l.x;
-    key.y = l.y;
-    key.xLabels = l.xLabels;
-    key.yLabels = l.yLabels;
-    key.titleRect = l.titleRect;
-    key.bottomTitleRect = l.bottomTitleRect;
-    key.leftTitleRect = l.leftTitleRect;
     key.titleText = Title.Text;
     key.titleAlignment = static_cast<int>(Title.Alignment);
-    key.legend = l.legend;
     for (const LegendEntry& e : l.legend) {
         const TLineSeries& s = *series_[static_cast<std::size_t>(e.series)];
         key.legendLooks.push_back({s.SeriesColor.rgb(), s.Title, s.Active()});
@@ -149,8 +139,8 @@ bool TChart::drawMovedAlongBottom(QPainter& p, const Layout& l, const FrameKey& 
     if (OnDrawUnderSeries || bottom_->LabelsAngle % 180 != 0) return false;
     Buffers& b = buffers();
     FrameKey still = key;
-    still.x = {};
-    still.xLabels = {};
+    still.layout.x = {};
+    still.layout.xLabels = {};
     const QRect whole(QPoint(0, 0), l.size);
     const bool sameStill = b.stillValid && !b.frameInvalidated && b.stillKey == still;
     if (!sameStill) {

@@ -70,21 +70,11 @@ private:
 // series (Invalidate() stands for that): a change of any of it redraws the
 // frame, and with it everything composed over it.
 struct FrameKey {
-    QSize size;
+    ChartLayout layout;
     qreal ratio = 1;
     QRgb color = 0;
-    QFont font;
-    QRect plot;
-    AxisMapping x;
-    AxisMapping y;
-    AxisLabels xLabels;
-    AxisLabels yLabels;
-    QRect titleRect;
-    QRect bottomTitleRect;
-    QRect leftTitleRect;
     QStringList titleText;
     int titleAlignment = 0;
-    std::vector<LegendEntry> legend;
     struct LegendLook {
         QRgb color = 0;
         QString title;

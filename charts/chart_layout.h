@@ -73,6 +73,8 @@ struct ChartLayout {
     QRect bottomTitleRect;
     QRect leftTitleRect;
     std::vector<LegendEntry> legend;
+
+    bool operator==(const ChartLayout&) const = default;
 };
 
 // The extent of the finite values added.

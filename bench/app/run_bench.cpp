@@ -133,18 +133,24 @@ Sample orbitSample(int k) {
     return {t, r * std::cos(w * t), r * std::sin(w * t), v, -v * std::sin(w * t), v * std::cos(w * t)};
 }
 
+// Untimed: the map and the charts emptied as "Effacer" does, and drawn.
+void clearCharts(benchmark::State& state, TSatelliteForm& f) {
+    state.PauseTiming();
+    f.ButtonEffacerClick(f.ButtonEffacer);
+    f.Chart1->Repaint();
+    f.Chart2->Repaint();
+    QApplication::processEvents();
+    state.ResumeTiming();
+}
+
 // What a sample does to the map: the marker moved to the new point, the
 // point added to the trail, the map repainted, the disc on the satellite.
 void BM_MapSampleDrawing(benchmark::State& state) {
     TSatelliteForm& f = window();
     showPage(f, f.TabSheet2);
     for (auto _ : state) {
-        state.PauseTiming();
-        f.ButtonEffacerClick(f.ButtonEffacer);
-        f.Series1->AddXY(42000, 0);
-        f.Chart1->Repaint();
-        QApplication::processEvents();
-        state.ResumeTiming();
+        clearCharts(state, f);
+        f.Series1->AddXY(42000, 0);  // the marker at the start
         for (int k = 0; k < kSamples; ++k) {
             const Sample s = orbitSample(k);
             f.Series1->Delete(f.Series1->Count() - 1);
@@ -165,11 +171,7 @@ void BM_SpeedChartSampleDrawing(benchmark::State& state) {
     TSatelliteForm& f = window();
     showPage(f, f.TabSheet4);
     for (auto _ : state) {
-        state.PauseTiming();
-        f.ButtonEffacerClick(f.ButtonEffacer);
-        f.Chart2->Repaint();
-        QApplication::processEvents();
-        state.ResumeTiming();
+        clearCharts(state, f);
         for (int k = 0; k < kSamples; ++k) {
             const Sample s = orbitSample(k);
             f.Series3->AddXY(s.t, s.v + 0.01 * k);  // a speed that changes a little
