@@ -16,12 +16,20 @@ inline constexpr int kLoopStillRunning = 99;
 
 // Runs the event loop, performs `action` inside it, and returns the loop's
 // exit code; kLoopStillRunning when the loop was still running `graceMs`
-// after the action.
+// after the action. Both timers belong to this call: one left pending by an
+// earlier call, whose loop the action had ended at once, would end this
+// loop with the wrong code on a slow machine.
 inline int runEventLoop(const std::function<void()>& action, int graceMs = 300) {
-    QTimer::singleShot(0, qApp, [action, graceMs] {
+    QTimer start;
+    QTimer grace;
+    start.setSingleShot(true);
+    grace.setSingleShot(true);
+    QObject::connect(&grace, &QTimer::timeout, qApp, [] { QCoreApplication::exit(kLoopStillRunning); });
+    QObject::connect(&start, &QTimer::timeout, qApp, [&] {
         action();
-        QTimer::singleShot(graceMs, qApp, [] { QCoreApplication::exit(kLoopStillRunning); });
+        grace.start(graceMs);
     });
+    start.start(0);
     return QApplication::exec();
 }
 
