@@ -113,7 +113,9 @@ TChart::TChart(QWidget* parent)
     : QWidget(parent),
       bottom_(new TChartAxis(*this, true)),
       left_(new TChartAxis(*this, false)),
-      canvas_(*this) {
+      canvas_(*this),
+      buffers_(std::make_unique<Buffers>()),
+      layoutCache_(std::make_unique<LayoutCache>()) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -146,7 +148,9 @@ QRect TChart::LegendBox(int index) const {
 }
 
 void TChart::Invalidate() {
-    buffers().frameInvalidated = true;
+    // What is drawn under the series lies in the kept frames.
+    buffers_->valid = false;
+    buffers_->stillValid = false;
     noteChange();
 }
 
@@ -217,7 +221,7 @@ void TChart::resetCanvasAndRunHook(QPainter& p) {
 void TChart::drawToScreen() {
     const QSize s = size();
     if (s.isEmpty()) return;
-    Buffers& b = buffers();
+    Buffers& b = *buffers_;
     b.screenChanged.clear();
     if (!screenMatchesWidget()) {
         screen_ = makeChartBuffer(s, devicePixelRatioF(), QImage::Format_RGB32);
@@ -249,7 +253,7 @@ void TChart::Repaint() {
     if (!isVisible()) return;
     drawToScreen();
     QRegion changed;
-    for (const QRect& r : buffers().screenChanged.within(rect())) changed += r.adjusted(-1, -1, 1, 1);
+    for (const QRect& r : buffers_->screenChanged.within(rect())) changed += r.adjusted(-1, -1, 1, 1);
     if (!changed.isEmpty()) QWidget::repaint(changed);
 }
 

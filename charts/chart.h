@@ -380,7 +380,6 @@ private:
     void noteChange();
     // The frame, series and axes composed from the buffers (chart_buffers.cpp).
     void drawBuffered(QPainter& p, const Layout& l, bool onScreen);
-    Buffers& buffers();
     FrameKey frameKey(const Layout& l, qreal ratio) const;
     // The canvas painted these units of the current surface.
     void noteCanvasPaint(const QRect& bounds);

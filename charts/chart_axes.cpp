@@ -64,7 +64,6 @@ void TChart::drawAxes(QPainter& p, const Layout& l, unsigned parts) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
     p.setFont(l.font);
-    if (!layoutCache_) layoutCache_ = std::make_unique<LayoutCache>();
     const TextMetrics fm(p.fontMetrics(), layoutCache_->widthsFor(p));
     const QRect& r = l.plot;
     const TChartAxis& xa = *bottom_;

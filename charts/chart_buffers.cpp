@@ -119,13 +119,8 @@ FrameKey TChart::frameKey(const Layout& l, qreal ratio) const {
 
 // --- composition -----------------------------------------------------------
 
-TChart::Buffers& TChart::buffers() {
-    if (!buffers_) buffers_ = std::make_unique<Buffers>();
-    return *buffers_;
-}
-
 void TChart::noteCanvasPaint(const QRect& bounds) {
-    Buffers& b = buffers();
+    Buffers& b = *buffers_;
     b.screenStale.add(bounds);
     b.canvasPainted.add(bounds);
     if (b.drawingScreen) b.screenChanged.add(bounds);
@@ -137,12 +132,12 @@ void TChart::noteCanvasPaint(const QRect& bounds) {
 // the series, nor with rotated bottom labels (which may reach far).
 bool TChart::drawMovedAlongBottom(QPainter& p, const Layout& l, const FrameKey& key) {
     if (OnDrawUnderSeries || bottom_->LabelsAngle % 180 != 0) return false;
-    Buffers& b = buffers();
+    Buffers& b = *buffers_;
     FrameKey still = key;
     still.layout.x = {};
     still.layout.xLabels = {};
     const QRect whole(QPoint(0, 0), l.size);
-    const bool sameStill = b.stillValid && !b.frameInvalidated && b.stillKey == still;
+    const bool sameStill = b.stillValid && b.stillKey == still;
     if (!sameStill) {
         const qreal ratio = key.ratio;
         if (b.still.size() != (QSizeF(l.size) * ratio).toSize() || b.still.devicePixelRatio() != ratio)
@@ -174,7 +169,7 @@ bool TChart::drawMovedAlongBottom(QPainter& p, const Layout& l, const FrameKey& 
 }
 
 void TChart::drawBuffered(QPainter& p, const Layout& l, bool onScreen) {
-    Buffers& b = buffers();
+    Buffers& b = *buffers_;
     const qreal ratio = p.device()->devicePixelRatioF();
     const QRect whole(QPoint(0, 0), l.size);
     // A surface of other pixels than the screen's (the clipboard bitmap or
@@ -186,7 +181,7 @@ void TChart::drawBuffered(QPainter& p, const Layout& l, bool onScreen) {
     }
     const FrameKey key = frameKey(l, ratio);
     if (onScreen) {
-        const bool changedSinceLast = b.frameInvalidated || !(key == b.lastScreenKey);
+        const bool changedSinceLast = !(key == b.lastScreenKey);
         const bool direct = changedSinceLast && b.lastScreenFrameChanged;
         b.lastScreenFrameChanged = changedSinceLast;
         if (changedSinceLast) b.lastScreenKey = key;
@@ -199,7 +194,6 @@ void TChart::drawBuffered(QPainter& p, const Layout& l, bool onScreen) {
             b.lastMoved = moved;
             b.canvasPainted.clear();
             b.valid = false;  // composed afresh once the frame holds still
-            b.frameInvalidated = false;
             b.screenStale.add(whole);
             return;
         }
@@ -208,7 +202,7 @@ void TChart::drawBuffered(QPainter& p, const Layout& l, bool onScreen) {
     }
 
     PixelRects changed;
-    if (!b.valid || b.frameInvalidated || !(b.key == key)) {
+    if (!b.valid || !(b.key == key)) {
         if (b.frame.size() != (QSizeF(l.size) * ratio).toSize() || b.frame.devicePixelRatio() != ratio) {
             b.frame = makeChartBuffer(l.size, ratio, QImage::Format_RGB32);
             b.composed = makeChartBuffer(l.size, ratio, QImage::Format_RGB32);
@@ -228,7 +222,6 @@ void TChart::drawBuffered(QPainter& p, const Layout& l, bool onScreen) {
         }
         b.key = key;
         b.valid = true;
-        b.frameInvalidated = false;
         changed.add(whole);
     }
     for (const auto& s : series_) changed.add(updateSeriesLayer(*s, l, ratio));

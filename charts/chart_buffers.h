@@ -55,7 +55,6 @@ class PixelRects {
 public:
     void add(const QRect& r);
     void add(const PixelRects& other);
-    bool empty() const { return rects_.empty(); }
     void clear();
     // The rectangles cut to `area`, empty ones left out.
     std::vector<QRect> within(const QRect& area) const;
@@ -105,9 +104,7 @@ struct TChart::Buffers {
     QImage axesOver;   // premultiplied ARGB
     QImage composed;   // RGB32
     FrameKey key;
-    bool valid = false;
-    // Invalidate() was called: what is drawn under the series may differ.
-    bool frameInvalidated = false;
+    bool valid = false;  // false after Invalidate(): what is under the series may differ
     // Units of the screen image whose pixels differ from the composed
     // image: the composition changed there, or the canvas painted there.
     PixelRects screenStale;

@@ -85,16 +85,15 @@ QPen chartPen(const QPainter& p, const QColor& colour, int width, Qt::PenStyle s
 }
 
 int TextMetrics::horizontalAdvance(const QString& text) const {
-    if (!widths_) return fm_.horizontalAdvance(text);
-    const auto found = widths_->constFind(text);
-    if (found != widths_->constEnd()) return *found;
-    if (widths_->size() > 4096) widths_->clear();
+    const auto found = widths_.constFind(text);
+    if (found != widths_.constEnd()) return *found;
+    if (widths_.size() > 4096) widths_.clear();
     const int w = fm_.horizontalAdvance(text);
-    widths_->insert(text, w);
+    widths_.insert(text, w);
     return w;
 }
 
-QHash<QString, int>* LayoutCache::widthsFor(const QPainter& p) {
+QHash<QString, int>& LayoutCache::widthsFor(const QPainter& p) {
     const int dpi = p.device() ? p.device()->logicalDpiX() * 10000 + p.device()->logicalDpiY() : 0;
     const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1;
     if (!(widthsFont == p.font()) || widthsDpi != dpi || widthsRatio != ratio) {
@@ -103,7 +102,7 @@ QHash<QString, int>* LayoutCache::widthsFor(const QPainter& p) {
         widthsDpi = dpi;
         widthsRatio = ratio;
     }
-    return &widths;
+    return widths;
 }
 
 int maxTextWidth(const TextMetrics& fm, const std::vector<QString>& texts) {
@@ -245,7 +244,6 @@ ChartLayout TChart::computeLayout(QPainter& p, QSize size) {
     for (const auto& s : series_) in.series.push_back({s->ShowInLegend, s->Title});
     in.bottom = axisInputs(xa, dx);
     in.left = axisInputs(ya, dy);
-    if (!layoutCache_) layoutCache_ = std::make_unique<LayoutCache>();
     if (layoutCache_->valid && layoutCache_->inputs == in) return layoutCache_->layout;
     layoutCache_->valid = false;
     Layout l = computeLayout(p, size, dx, dy);

@@ -28,15 +28,13 @@ inline constexpr int kCheckSize = 10;  // legend check box side
 // text shapes it anew.
 class TextMetrics {
 public:
-    TextMetrics(const QFontMetrics& fm, QHash<QString, int>* widths) : fm_(fm), widths_(widths) {}
-    // Measuring afresh each time.
-    TextMetrics(const QFontMetrics& fm) : fm_(fm), widths_(nullptr) {}  // NOLINT: a plain conversion
+    TextMetrics(const QFontMetrics& fm, QHash<QString, int>& widths) : fm_(fm), widths_(widths) {}
     int height() const { return fm_.height(); }
     int horizontalAdvance(const QString& text) const;
 
 private:
     QFontMetrics fm_;
-    QHash<QString, int>* widths_;
+    QHash<QString, int>& widths_;
 };
 
 // The widest of the texts, pixels.
@@ -148,7 +146,7 @@ struct LayoutCache {
     qreal widthsRatio = 1;
     QHash<QString, int> widths;
     // The widths cache for the painter's font and resolution.
-    QHash<QString, int>* widthsFor(const QPainter& p);
+    QHash<QString, int>& widthsFor(const QPainter& p);
 };
 
 // A line pen. One pixel wide lines are cosmetic on unscaled surfaces (the

@@ -150,10 +150,12 @@ TEST_F(SetupTest, FlatHorizontalLabelsDoNotOverlap) {
     TChart chart;
     setupSpeedChart(chart);
     const QFontMetrics fm(chartFont(chart.font()));
+    QHash<QString, int> widths;
+    const TextMetrics measured(fm, widths);
     TChartAxis& x = chart.BottomAxis();
     for (auto [lo, hi] : {std::pair{-1.0, 1.0}, std::pair{0.0, 11940.0}, std::pair{-0.003, 0.0071}}) {
         const int pixels = 500;
-        const AxisLabels l = fittedLabels(x, fm, lo, hi, pixels);
+        const AxisLabels l = fittedLabels(x, measured, lo, hi, pixels);
         ASSERT_GE(l.values.size(), 2u) << lo << ".." << hi;
         int widest = 0;
         for (const QString& t : l.texts) widest = std::max(widest, fm.horizontalAdvance(t));
